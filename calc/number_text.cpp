@@ -1,0 +1,140 @@
+#include "calc/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace ulvane {
+
+namespace {
+
+constexpr int ShownDigits = 15;
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The value in scientific form rounded to ShownDigits digits, the way %.15E rounds.
+struct ShownDigitsForm {
+    std::string digits; // ShownDigits digits, the first one non-zero
+    int exponent;       // of the first digit
+};
+
+ShownDigitsForm shownDigitsForm(double magnitude)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                      std::chars_format::scientific, ShownDigits - 1);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const auto exponentMark = text.find('e');
+
+    ShownDigitsForm form;
+    for (char c : text.substr(0, exponentMark)) {
+        if (isDigit(c))
+            form.digits += c;
+    }
+    const std::string_view exponentText = text.substr(exponentMark + 1);
+    const bool negativeExponent = exponentText.front() == '-';
+    std::from_chars(exponentText.data() + 1, exponentText.data() + exponentText.size(),
+                    form.exponent);
+    if (negativeExponent)
+        form.exponent = -form.exponent;
+    return form;
+}
+
+} // namespace
+
+double ReadLeadingNumber(std::string_view text)
+{
+    std::string number;
+    bool seenDigit = false;
+    bool seenSeparator = false;
+    bool nonZeroBeforeSeparator = false;
+    for (char c : text) {
+        if (isBlank(c))
+            continue;
+        if (isDigit(c)) {
+            seenDigit = true;
+            nonZeroBeforeSeparator = nonZeroBeforeSeparator || (!seenSeparator && c != '0');
+        } else if (c == '.' && !seenSeparator) {
+            seenSeparator = true;
+        } else {
+            break;
+        }
+        number += c;
+    }
+    if (!seenDigit)
+        return 0.0;
+
+    double value = 0.0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+                                        std::chars_format::fixed);
+    if (result.ec == std::errc::result_out_of_range)
+        return nonZeroBeforeSeparator ? std::numeric_limits<double>::infinity() : 0.0;
+    return value;
+}
+
+std::string NumberText(double value, char decimalSeparator)
+{
+    if (std::isnan(value))
+        return "NAN";
+    if (value == 0.0)
+        return "0";
+
+    std::string text = std::signbit(value) ? "-" : "";
+    if (std::isinf(value))
+        return text + "INF";
+
+    ShownDigitsForm form = shownDigitsForm(std::fabs(value));
+    std::string &digits = form.digits;
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const int exponent = form.exponent;
+
+    if (exponent < -4 || exponent >= ShownDigits) {
+        text += digits.front();
+        if (digits.size() > 1)
+            text += decimalSeparator + digits.substr(1);
+        text += exponent < 0 ? "E-" : "E+";
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10)
+            text += '0';
+        text += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        text += '0';
+        text += decimalSeparator;
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+    } else {
+        const auto wholeDigits = static_cast<std::size_t>(exponent + 1);
+        if (digits.size() <= wholeDigits) {
+            text += digits;
+            text.append(wholeDigits - digits.size(), '0');
+        } else {
+            text += digits.substr(0, wholeDigits);
+            text += decimalSeparator;
+            text += digits.substr(wholeDigits);
+        }
+    }
+    return text;
+}
+
+double RoundToShownPrecision(double value)
+{
+    if (!std::isfinite(value) || value == 0.0)
+        return value;
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::scientific, ShownDigits - 1);
+    double rounded = value;
+    std::from_chars(buffer, written.ptr, rounded);
+    return rounded;
+}
+
+} // namespace ulvane
