@@ -3,6 +3,7 @@
 #include "calc/cable_catalogue.h"
 #include "calc/number_text.h"
 
+#include <array>
 #include <cmath>
 
 namespace ulvane {
@@ -26,7 +27,26 @@ bool isBelowShown(double emf, int permissibleVoltage)
     return voltage > RoundToShownPrecision(emf);
 }
 
+// Mask1 resets to its upper bound, the others to their lower one.
+constexpr std::array<InputRange, 4> InputRanges{{
+    {10, 10000, "Значение задается в интервале от 10 до 10000 Ом*м", "10000"},
+    {0.01, 5, "Значение задается в интервале от 0.01 до 5 км", "0.01"},
+    {0.5, 5, "Значение задается в интервале от 0.5 до 5 км", "0.500"},
+    {1, 10, "Значение задается в интервале от 1 до 10 кА", "1.00"},
+}};
+
 } // namespace
+
+const InputRange &InfluenceInputRange(InfluenceInput input)
+{
+    return InputRanges.at(static_cast<std::size_t>(input));
+}
+
+bool InputsComplete(const InfluenceInputs &inputs)
+{
+    return inputs.SoilResistivity != 0 && inputs.ApproachWidth != 0 && inputs.ApproachLength != 0
+           && inputs.ShortCircuitCurrent != 0;
+}
 
 InfluenceResult CalculateInfluence(const InfluenceInputs &inputs)
 {

@@ -14,6 +14,25 @@ struct InfluenceInputs {
     int CablePosition = 1;          // catalogue position 1..16
 };
 
+// The four typed conditions, in the order of their boxes.
+enum class InfluenceInput { SoilResistivity, ApproachWidth, ApproachLength, ShortCircuitCurrent };
+
+// The range a condition's box announces; leaving the box with a value outside it
+// shows Message and puts ResetText into the box.
+struct InputRange {
+    double From;
+    double To;
+    std::string_view Message;
+    std::string_view ResetText;
+
+    bool admits(double value) const { return !(value < From || value > To); }
+};
+
+const InputRange &InfluenceInputRange(InfluenceInput input);
+
+// False while any of the four conditions reads 0: the calculation needs them all.
+bool InputsComplete(const InfluenceInputs &inputs);
+
 enum class InfluenceVerdict { NormMet, ProtectionNeeded };
 
 enum class WireConclusion { SteelWire70, SteelWire120, NotSuitable };

@@ -48,6 +48,53 @@ ShownDigitsForm shownDigitsForm(double magnitude)
     return form;
 }
 
+enum class ExponentRule { AsPercentG, Never };
+
+std::string numberText(double value, char decimalSeparator, ExponentRule rule)
+{
+    if (std::isnan(value))
+        return "NAN";
+    if (value == 0.0)
+        return "0";
+
+    std::string text = std::signbit(value) ? "-" : "";
+    if (std::isinf(value))
+        return text + "INF";
+
+    ShownDigitsForm form = shownDigitsForm(std::fabs(value));
+    std::string &digits = form.digits;
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const int exponent = form.exponent;
+
+    if (rule == ExponentRule::AsPercentG && (exponent < -4 || exponent >= ShownDigits)) {
+        text += digits.front();
+        if (digits.size() > 1)
+            text += decimalSeparator + digits.substr(1);
+        text += exponent < 0 ? "E-" : "E+";
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10)
+            text += '0';
+        text += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        text += '0';
+        text += decimalSeparator;
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+    } else {
+        const auto wholeDigits = static_cast<std::size_t>(exponent + 1);
+        if (digits.size() <= wholeDigits) {
+            text += digits;
+            text.append(wholeDigits - digits.size(), '0');
+        } else {
+            text += digits.substr(0, wholeDigits);
+            text += decimalSeparator;
+            text += digits.substr(wholeDigits);
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 double ReadLeadingNumber(std::string_view text)
@@ -82,47 +129,26 @@ double ReadLeadingNumber(std::string_view text)
 
 std::string NumberText(double value, char decimalSeparator)
 {
-    if (std::isnan(value))
-        return "NAN";
-    if (value == 0.0)
-        return "0";
+    return numberText(value, decimalSeparator, ExponentRule::AsPercentG);
+}
 
-    std::string text = std::signbit(value) ? "-" : "";
-    if (std::isinf(value))
-        return text + "INF";
-
-    ShownDigitsForm form = shownDigitsForm(std::fabs(value));
-    std::string &digits = form.digits;
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    const int exponent = form.exponent;
-
-    if (exponent < -4 || exponent >= ShownDigits) {
-        text += digits.front();
-        if (digits.size() > 1)
-            text += decimalSeparator + digits.substr(1);
-        text += exponent < 0 ? "E-" : "E+";
-        const int magnitude = std::abs(exponent);
-        if (magnitude < 10)
-            text += '0';
-        text += std::to_string(magnitude);
-    } else if (exponent < 0) {
-        text += '0';
-        text += decimalSeparator;
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
-    } else {
-        const auto wholeDigits = static_cast<std::size_t>(exponent + 1);
-        if (digits.size() <= wholeDigits) {
-            text += digits;
-            text.append(wholeDigits - digits.size(), '0');
-        } else {
-            text += digits.substr(0, wholeDigits);
-            text += decimalSeparator;
-            text += digits.substr(wholeDigits);
-        }
+std::string BoxNumberText(double value, char decimalSeparator, int characterLimit)
+{
+    const std::string text = NumberText(value, decimalSeparator);
+    const auto limit = static_cast<std::size_t>(characterLimit);
+    if (characterLimit <= 0 || text.size() <= limit)
+        return text;
+    // A cut exponent form would lose its exponent: a tiny value is cut from its fixed
+    // form instead ("0.00"), a huge one is whole and shown in full.
+    if (text.find('E') != std::string::npos) {
+        return std::fabs(value) < 1
+                   ? numberText(value, decimalSeparator, ExponentRule::Never).substr(0, limit)
+                   : text;
     }
-    return text;
+    const std::size_t wholeLength = text.find(decimalSeparator);
+    if (wholeLength != std::string::npos && wholeLength <= limit)
+        return text.substr(0, limit);
+    return NumberText(std::round(value), decimalSeparator);
 }
 
 double RoundToShownPrecision(double value)

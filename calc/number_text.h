@@ -17,6 +17,12 @@ double ReadLeadingNumber(std::string_view text);
 // Independent of the C locale: the caller passes the user's decimal separator.
 std::string NumberText(double value, char decimalSeparator);
 
+// A number in a result box that keeps at most characterLimit characters (0: no
+// limit): the number text cut to the limit, "3865," for 3865.617 in five. Where the
+// whole part alone is longer than the limit, the value rounded to a whole number, in
+// full ("1603453"), since a cut would show a number of the wrong size.
+std::string BoxNumberText(double value, char decimalSeparator, int characterLimit);
+
 // value rounded to 15 significant digits, the precision NumberText shows.
 double RoundToShownPrecision(double value);
 

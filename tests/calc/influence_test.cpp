@@ -101,6 +101,55 @@ TEST(CalculateInfluence, ComparesTheWireEmfAsShown)
     }
 }
 
+struct RangeCase {
+    const char *name;
+    InfluenceInput input;
+    double value;
+    bool admitted;
+};
+
+TEST(InfluenceInputRange, BothBoundsBelongToTheRange)
+{
+    using enum InfluenceInput;
+    const RangeCase cases[] = {
+        {"resistivity_9", SoilResistivity, 9, false},
+        {"resistivity_10", SoilResistivity, 10, true},
+        {"resistivity_10000", SoilResistivity, 10000, true},
+        {"resistivity_10001", SoilResistivity, 10001, false},
+        {"width_empty", ApproachWidth, 0, false},
+        {"width_0.01_as_read", ApproachWidth, ReadLeadingNumber("0.01"), true},
+        {"width_5.00", ApproachWidth, ReadLeadingNumber("5.00"), true},
+        {"width_5.01", ApproachWidth, 5.01, false},
+        {"length_0.499", ApproachLength, 0.499, false},
+        {"length_0.5", ApproachLength, 0.5, true},
+        {"length_5", ApproachLength, 5, true},
+        {"length_5.001", ApproachLength, 5.001, false},
+        {"current_0.99", ShortCircuitCurrent, 0.99, false},
+        {"current_1", ShortCircuitCurrent, 1, true},
+        {"current_9.99", ShortCircuitCurrent, 9.99, true},
+    };
+    for (const RangeCase &c : cases)
+        EXPECT_EQ(InfluenceInputRange(c.input).admits(c.value), c.admitted) << c.name;
+}
+
+TEST(InfluenceInputRange, ResetTextsLieInsideTheirRanges)
+{
+    using enum InfluenceInput;
+    for (InfluenceInput input : {SoilResistivity, ApproachWidth, ApproachLength, ShortCircuitCurrent}) {
+        const InputRange &range = InfluenceInputRange(input);
+        EXPECT_TRUE(range.admits(ReadLeadingNumber(range.ResetText))) << range.ResetText;
+    }
+}
+
+TEST(InputsComplete, AnyZeroConditionIsMissing)
+{
+    EXPECT_TRUE(InputsComplete({100, 1, 1, 1, 1}));
+    EXPECT_FALSE(InputsComplete({0, 1, 1, 1, 1}));
+    EXPECT_FALSE(InputsComplete({100, 0, 1, 1, 1}));
+    EXPECT_FALSE(InputsComplete({100, 1, 0, 1, 1}));
+    EXPECT_FALSE(InputsComplete({100, 1, 1, 0, 1}));
+}
+
 TEST(ConclusionText, GivesTheResultPageSentences)
 {
     EXPECT_EQ(ConclusionText(WireConclusion::SteelWire70),

@@ -92,6 +92,34 @@ TEST(NumberText, ReadsBackAsTheValueRoundedToFifteenDigits)
             << value;
 }
 
+struct BoxCase {
+    const char *name;
+    double value;
+    char separator;
+    int characterLimit;
+    const char *expected;
+};
+
+TEST(BoxNumberText, CutsToTheBoxWithoutChangingTheNumbersSize)
+{
+    const BoxCase cases[] = {
+        {"cut_fraction", 1733.85715830905, '.', 4, "1733"},
+        {"cut_after_point", 3865.61745359355, '.', 5, "3865."},
+        {"cut_after_comma", 3865.61745359355, ',', 5, "3865,"},
+        {"cut_below_one", 0.827371892211732, ',', 4, "0,82"},
+        {"whole_part_fills_box", 10546.1831992945, '.', 5, "10546"},
+        {"fits", 3800, '.', 4, "3800"},
+        {"no_limit", 3479.05570823419, ',', 0, "3479,05570823419"},
+        {"whole_part_too_long_rounds_down", 1362935.01389124, '.', 5, "1362935"},
+        {"whole_part_too_long_rounds_up", 1603452.95751911, ',', 5, "1603453"},
+        {"whole_number_too_long", 123456, '.', 5, "123456"},
+        {"tiny_cut_from_fixed_form", 4.14e-7, ',', 4, "0,00"},
+        {"huge_in_full", 1.5e20, '.', 5, "1.5E+20"},
+    };
+    for (const BoxCase &c : cases)
+        EXPECT_EQ(BoxNumberText(c.value, c.separator, c.characterLimit), c.expected) << c.name;
+}
+
 TEST(RoundToShownPrecision, RoundsToFifteenSignificantDigits)
 {
     EXPECT_EQ(RoundToShownPrecision(3799.9999999999995), 3800);
