@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QTest>
+#include <QWidget>
+
+namespace ulvane::student {
+
+// What a student does with the mouse and keyboard, on controls found by name.
+template<typename Control = QWidget>
+Control *find(QWidget *window, const char *name)
+{
+    auto *control = window->findChild<Control *>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("no control named %s", name);
+    return control;
+}
+
+inline void click(QWidget *window, const char *name)
+{
+    QWidget *control = find(window, name);
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+// Clicks into a box at its first position, as a student does before typing.
+inline void clickInto(QWidget *window, const char *name)
+{
+    QWidget *box = find(window, name);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(3, box->height() / 2));
+}
+
+inline void typeInto(QWidget *window, const char *name, const QString &keys)
+{
+    clickInto(window, name);
+    QTest::keyClicks(find(window, name), keys);
+}
+
+inline void pressTab(QWidget *window)
+{
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Tab);
+}
+
+} // namespace ulvane::student

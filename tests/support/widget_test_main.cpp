@@ -1,0 +1,19 @@
+#include "widgets/fonts.h"
+
+#include <QApplication>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+// Widget tests share one application; every test builds a fresh window. They run
+// offscreen unless told otherwise, also when ctest lists them at build time.
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ulvane::installFontSubstitutions();
+    QLocale::setDefault(QLocale::c());
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+namespace ulvane {
+
+// The fonts the layout names, mapped to installed fonts of close metrics.
+enum class Typeface { Sans, Serif, Mono };
+
+struct FontStyle {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+// Once at program start: "MS Sans Serif", "Times New Roman" and "Courier New" are
+// not on Linux; Liberation Sans, Serif and Mono share their metrics.
+void installFontSubstitutions();
+
+// A font of the layout in points at 96 dpi, so text keeps its size relative to the
+// twips geometry whatever the screen reports.
+QFont layoutFont(Typeface face, double points, FontStyle style = {});
+QFont sansFont(double points, FontStyle style = {});
+
+inline constexpr double DialogFontPoints = 8.25;
+inline constexpr double LargerFontPoints = 9.75;
+
+namespace colours {
+inline const QColor LinkBlue{0x00, 0x00, 0xFF};
+inline const QColor DarkLinkBlue{0x00, 0x00, 0xC0};
+inline const QColor PageGrey{0xC0, 0xC0, 0xC0};
+inline const QColor ButtonGrey{0xE0, 0xE0, 0xE0};
+inline const QColor ResultRed{0xFF, 0x00, 0x00};
+inline const QColor GridLine{0x00, 0x00, 0x00};
+} // namespace colours
+
+} // namespace ulvane

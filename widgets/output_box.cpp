@@ -1,0 +1,37 @@
+#include "widgets/output_box.h"
+
+#include "calc/number_text.h"
+#include "widgets/fonts.h"
+
+#include <QLocale>
+
+namespace ulvane {
+
+OutputBox::OutputBox(int characterLimit, QWidget *parent)
+    : QLineEdit(parent)
+    , m_characterLimit(characterLimit)
+{
+    setReadOnly(true);
+    setFocusPolicy(Qt::NoFocus);
+    setAlignment(Qt::AlignCenter);
+    QPalette boxPalette = palette();
+    boxPalette.setColor(QPalette::Text, colours::ResultRed);
+    boxPalette.setColor(QPalette::Base, palette().color(QPalette::Button));
+    setPalette(boxPalette);
+}
+
+void OutputBox::showNumber(double value)
+{
+    setText(QString::fromStdString(BoxNumberText(value, userDecimalSeparator(), m_characterLimit)));
+    setCursorPosition(0);
+}
+
+char userDecimalSeparator()
+{
+    const QString separator = QLocale().decimalPoint();
+    if (separator.size() == 1 && separator.front().unicode() < 0x80)
+        return static_cast<char>(separator.front().unicode());
+    return '.';
+}
+
+} // namespace ulvane

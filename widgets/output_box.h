@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace ulvane {
+
+// A result box: read-only red text that the Tab key skips. A box with a character
+// limit shows a number the way BoxNumberText cuts it.
+class OutputBox : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit OutputBox(int characterLimit, QWidget *parent = nullptr);
+
+    void showNumber(double value);
+
+private:
+    int m_characterLimit;
+};
+
+// The user's decimal separator, or "." where it is not a single ASCII character.
+char userDecimalSeparator();
+
+} // namespace ulvane

@@ -1,0 +1,102 @@
+#include "widgets/tab_container.h"
+
+#include <QPainter>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
+
+namespace ulvane {
+
+namespace {
+
+class EqualTabBar : public QTabBar
+{
+public:
+    EqualTabBar(int tabHeight, QWidget *parent)
+        : QTabBar(parent)
+        , m_tabHeight(tabHeight)
+    {
+        setDrawBase(false);
+        setExpanding(false);
+        setUsesScrollButtons(false);
+        setElideMode(Qt::ElideNone);
+    }
+
+protected:
+    QSize tabSizeHint(int) const override
+    {
+        const int width = parentWidget() ? parentWidget()->width() : 0;
+        return {count() > 0 ? width / count() : width, m_tabHeight};
+    }
+
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+private:
+    int m_tabHeight;
+};
+
+} // namespace
+
+TabContainer::TabContainer(int tabHeight, const QFont &captionFont, QWidget *parent)
+    : QWidget(parent)
+    , m_tabBar(new EqualTabBar(tabHeight, this))
+    , m_tabHeight(tabHeight)
+{
+    m_tabBar->setFont(captionFont);
+    connect(m_tabBar, &QTabBar::currentChanged, this, &TabContainer::showPage);
+}
+
+void TabContainer::addTab(QWidget *page, const QString &caption)
+{
+    page->setParent(this);
+    page->setGeometry(rect());
+    m_pages.append(page);
+    m_tabBar->addTab(caption);
+    m_tabBar->raise();
+    m_tabBar->setGeometry(0, 0, width(), m_tabHeight);
+    showPage(m_tabBar->currentIndex());
+}
+
+void TabContainer::setCurrentIndex(int index)
+{
+    m_tabBar->setCurrentIndex(index);
+}
+
+int TabContainer::currentIndex() const
+{
+    return m_tabBar->currentIndex();
+}
+
+QTabBar *TabContainer::tabBar() const
+{
+    return m_tabBar;
+}
+
+void TabContainer::showPage(int index)
+{
+    for (int i = 0; i < m_pages.size(); ++i) {
+        if (i != index)
+            m_pages[i]->hide();
+    }
+    if (index >= 0 && index < m_pages.size())
+        m_pages[index]->show();
+}
+
+void TabContainer::paintEvent(QPaintEvent *)
+{
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    frame.rect = rect().adjusted(0, m_tabHeight - 1, 0, 0);
+    frame.shape = QTabBar::RoundedNorth;
+    frame.tabBarSize = m_tabBar->size();
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+}
+
+void TabContainer::resizeEvent(QResizeEvent *)
+{
+    for (QWidget *page : m_pages)
+        page->setGeometry(rect());
+    m_tabBar->setGeometry(0, 0, width(), m_tabHeight);
+}
+
+} // namespace ulvane

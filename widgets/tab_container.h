@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QTabBar;
+
+namespace ulvane {
+
+// A row of equally wide tabs over pages that each cover the whole container, so a
+// page places its controls relative to the container's top-left corner, tab row
+// included. Only the page of the tab in front is visible.
+class TabContainer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TabContainer(int tabHeight, const QFont &captionFont, QWidget *parent = nullptr);
+
+    void addTab(QWidget *page, const QString &caption);
+    void setCurrentIndex(int index);
+    int currentIndex() const;
+    QTabBar *tabBar() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void showPage(int index);
+
+    QTabBar *m_tabBar;
+    QList<QWidget *> m_pages;
+    int m_tabHeight;
+};
+
+} // namespace ulvane

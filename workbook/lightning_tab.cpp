@@ -1,0 +1,213 @@
+#include "workbook/lightning_tab.h"
+
+#include "calc/number_text.h"
+#include "widgets/form_builder.h"
+#include "widgets/link_label.h"
+#include "widgets/masked_box.h"
+#include "widgets/message_box.h"
+#include "widgets/output_box.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace ulvane {
+
+namespace {
+
+const CataloguePageLayout CablePageLayout{
+    "Frame5", 720, "Label125", 120,
+    {"Text11", 1920, 2535}, {"Text10", 4800, 3135}, {"Text15", 8160, 3135},
+    "Внешний диаметр кабеля по\r\nметаллическим покровам, мм\r\n", true,
+    {1800, 4680, 8040}, 6960, &CableType::OuterDiameter,
+    [](int row) { return 33 - row; },
+    [](int row) { return 125 - row; },
+    [](int row) { return 109 - row; },
+    [](int row) { return row <= 6 ? 86 + row : 124 + row; },
+};
+
+const QString ForwardCaption = QStringLiteral("Вперед >>");
+const QString CalculateCaption = QStringLiteral("Расчет >>");
+const QString DamagesPerYear = QStringLiteral("повреждений линий связи на 100 км. трассы в год");
+
+struct InputRow {
+    const char *promptName;
+    const char *prompt;
+    int top;
+    const char *boxName;
+    int boxLeft;
+    const char *mask;
+};
+
+// Display and focus order.
+const std::array<InputRow, 7> InputRows{{
+    {"Label129", "1. Максимально допустимое импульсное напряжение на изоляции кабеля, В", 600,
+     "MaskEdBox3", 6600, "####"},
+    {"Label128", "2. Радиус кабеля по внешней поверхности металлических покровов, мм", 1080,
+     "MaskEdBox2", 6240, "##"},
+    {"Label127", "3. Сопротивление металлических покровов кабеля на постоянном токе,Ом/км", 1560,
+     "MaskEdBox1", 6840, "#.##"},
+    {"Label130", "4. Удельное сопротивления грунта в Ом*м (от 10 до 10000 Ом*м)", 2040, "MaskEdBox4",
+     5640, "####"},
+    {"Label76", "5. Среднее число грозочасов в год", 2520, "MaskEdBox5", 3360, "###"},
+    {"Label77", "6. Среднее сопротивление заземления, Ом", 2880, "MaskEdBox6", 4080, "##"},
+    {"Label78", "7. Среднее расстояние между заземлениями, км", 3360, "MaskEdBox7", 4320, "#.##"},
+}};
+
+enum Row { Voltage, Radius, Resistance, Resistivity, Hours, GroundingResistance, GroundingSpacing };
+
+constexpr int PromptLeft = 360;
+constexpr int RowHeight = 255;
+constexpr int BoxHeight = 285;
+
+int boxWidth(const char *mask)
+{
+    return std::string_view(mask).size() <= 2 ? 495 : 615;
+}
+
+double readBox(const MaskedBox *box)
+{
+    return ReadLeadingNumber(box->boxText().toStdString());
+}
+
+LinkLabel *addLink(QWidget *parent, const char *name, const QString &caption, int left, int width)
+{
+    return place(new LinkLabel(caption, colours::DarkLinkBlue, sansFont(13.5), parent), name, left,
+                 7680, width, 375);
+}
+
+} // namespace
+
+LightningTab::LightningTab(MessageBox &messages, QWidget *parent)
+    : QWidget(parent)
+    , m_messages(messages)
+{
+    m_stepCaption = addLabel(this, "Label126", QStringLiteral("1. Выберите тип кабеля"), 240, 480,
+                             2415, 255, sansFont(LargerFontPoints));
+    m_cables = buildCataloguePage(this, CablePageLayout);
+    buildDataPage();
+
+    m_back = addLink(this, "Label141", QStringLiteral("<< Назад"), 2160, 1935);
+    m_back->setEnabled(false);
+    m_forward = addLink(this, "Label79", ForwardCaption, 8400, 1575);
+
+    connect(m_forward, &LinkLabel::clicked, this, &LightningTab::onLabel79Clicked);
+    connect(m_back, &LinkLabel::clicked, this, &LightningTab::onLabel141Clicked);
+    connect(m_inHose, &QCheckBox::clicked, this, &LightningTab::onCheck1Clicked);
+}
+
+void LightningTab::buildDataPage()
+{
+    m_dataPage = place(new QFrame(this), "Frame6", 240, 840, 11295, 6495);
+    m_dataPage->setFont(sansFont(LargerFontPoints));
+    m_dataPage->hide();
+
+    m_inHose = place(new QCheckBox(QStringLiteral("Кабель в шланге"), m_dataPage), "Check1", 480, 240,
+                     2415, RowHeight);
+    m_inHose->setFont(sansFont(DialogFontPoints));
+
+    QWidget *previous = nullptr;
+    std::array<QLabel *, 7> prompts{};
+    for (std::size_t i = 0; i < InputRows.size(); ++i) {
+        const InputRow &row = InputRows[i];
+        auto *prompt = addLabel(m_dataPage, row.promptName, QString::fromUtf8(row.prompt), PromptLeft,
+                                row.top, row.boxLeft - PromptLeft - 60, BoxHeight,
+                                sansFont(DialogFontPoints), Qt::AlignLeft | Qt::AlignVCenter);
+        auto *box = place(new MaskedBox(QString::fromLatin1(row.mask), m_dataPage), row.boxName,
+                          row.boxLeft, row.top, boxWidth(row.mask), BoxHeight);
+        box->setFont(sansFont(DialogFontPoints));
+        prompt->setBuddy(box);
+        if (previous)
+            setTabOrder(previous, box);
+        previous = box;
+        prompts[i] = prompt;
+        m_inputs[i] = box;
+    }
+    setTabOrder(previous, m_inHose);
+    m_hoseRows = {prompts[GroundingResistance], prompts[GroundingSpacing],
+                  m_inputs[GroundingResistance], m_inputs[GroundingSpacing]};
+    for (QWidget *hoseRow : m_hoseRows)
+        hoseRow->hide();
+
+    const QFont larger = sansFont(LargerFontPoints);
+    addLabel(m_dataPage, "Label80", QStringLiteral("Ожидается N="), 360, 4560, 1500, RowHeight, larger);
+    m_damagesUnprotected = place(new OutputBox(0, m_dataPage), "Text9", 1920, 4560, 2775, 285);
+    m_damagesUnprotected->setFont(larger);
+    addLabel(m_dataPage, "Label81", DamagesPerYear, 4800, 4560, 5040, RowHeight, larger);
+
+    addLabel(m_dataPage, "Label82", QStringLiteral("При использовании 1-го троса ПС-70 ожидается N="),
+             360, 5040, 4080, RowHeight);
+    m_damagesOneWire = place(new OutputBox(0, m_dataPage), "Text13", 4560, 5040, 2295, 285);
+    m_damagesOneWire->setFont(larger);
+    addLabel(m_dataPage, "Label83", DamagesPerYear, 6960, 5040, 4200, RowHeight);
+
+    addLabel(m_dataPage, "Label84", QStringLiteral("При использовании 2-х тросов ПС-70 ожидается N="),
+             360, 5640, 4080, RowHeight);
+    m_damagesTwoWires = place(new OutputBox(0, m_dataPage), "Text14", 4560, 5640, 2295, 285);
+    m_damagesTwoWires->setFont(larger);
+    addLabel(m_dataPage, "Label85", DamagesPerYear, 6960, 5640, 4200, RowHeight);
+}
+
+void LightningTab::chooseFirstCable()
+{
+    m_cables.rows.front()->setChecked(true);
+}
+
+void LightningTab::onLabel79Clicked()
+{
+    if (m_forward->text() == ForwardCaption) {
+        m_back->setEnabled(true);
+        m_stepCaption->hide();
+        m_cables.page->hide();
+        m_dataPage->show();
+        m_forward->setText(CalculateCaption);
+        return;
+    }
+    const LightningInputs inputs = ReadLightningInputs();
+    // The one-wire resistance divides by the radius: without it there is no answer.
+    if (inputs.CableRadius == 0) {
+        m_messages.show(window(), QStringLiteral("Не задан радиус кабеля"));
+        return;
+    }
+    ShowLightningResult(CalculateLightningDamage(inputs));
+}
+
+void LightningTab::onLabel141Clicked()
+{
+    m_cables.page->show();
+    m_dataPage->hide();
+    m_back->setEnabled(false);
+    m_stepCaption->show();
+    m_forward->setText(ForwardCaption);
+}
+
+void LightningTab::onCheck1Clicked()
+{
+    m_cableInHose = m_inHose->checkState() != Qt::Unchecked;
+    for (QWidget *hoseRow : m_hoseRows)
+        hoseRow->setVisible(m_cableInHose);
+}
+
+LightningInputs LightningTab::ReadLightningInputs() const
+{
+    LightningInputs inputs;
+    inputs.ImpulseVoltage = readBox(m_inputs[Voltage]);
+    inputs.SheathResistance = readBox(m_inputs[Resistance]);
+    inputs.SoilResistivity = readBox(m_inputs[Resistivity]);
+    inputs.ThunderstormHours = readBox(m_inputs[Hours]);
+    inputs.GroundingResistance = readBox(m_inputs[GroundingResistance]);
+    inputs.GroundingSpacing = readBox(m_inputs[GroundingSpacing]);
+    inputs.CableRadius = readBox(m_inputs[Radius]);
+    inputs.InHose = m_cableInHose;
+    return inputs;
+}
+
+void LightningTab::ShowLightningResult(const LightningResult &result)
+{
+    m_damagesUnprotected->showNumber(result.DamagesUnprotected);
+    m_damagesOneWire->showNumber(result.DamagesOneWire);
+    m_damagesTwoWires->showNumber(result.DamagesTwoWires);
+}
+
+} // namespace ulvane

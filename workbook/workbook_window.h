@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+namespace ulvane {
+
+class InfluenceTab;
+class LightningTab;
+class MessageBox;
+class TabContainer;
+
+// The workbook window Form2: the two studies on the two tabs of SSTab1. The tabs
+// are independent; each keeps its page, choice, inputs and results while the other
+// is in front.
+class WorkbookWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit WorkbookWindow(MessageBox &messages, QWidget *parent = nullptr);
+
+private:
+    TabContainer *m_tabs;
+    InfluenceTab *m_influence;
+    LightningTab *m_lightning;
+};
+
+} // namespace ulvane
