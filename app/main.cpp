@@ -1,6 +1,6 @@
+#include "app/program.h"
 #include "widgets/fonts.h"
 #include "widgets/message_box.h"
-#include "workbook/workbook_window.h"
 
 #include <QApplication>
 
@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     ulvane::installFontSubstitutions();
 
     ulvane::ModalMessageBox messages;
-    ulvane::WorkbookWindow workbook(messages);
-    workbook.show();
+    ulvane::Program program(messages);
+    program.start();
     return application.exec();
 }

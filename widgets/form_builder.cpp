@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 
 namespace ulvane {
 
@@ -12,6 +13,17 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, int 
     label->setFont(font);
     label->setAlignment(alignment);
     return label;
+}
+
+QPushButton *addCommandButton(QWidget *parent, const char *name, const QString &caption, int left,
+                              int top, int width, int height)
+{
+    auto *button = place(new QPushButton(caption, parent), name, left, top, width, height);
+    button->setFont(sansFont(13.5));
+    QPalette grey = button->palette();
+    grey.setColor(QPalette::Button, colours::ButtonGrey);
+    button->setPalette(grey);
+    return button;
 }
 
 QFrame *addLine(QWidget *parent, int x1, int y1, int x2, int y2)

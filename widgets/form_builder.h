@@ -10,6 +10,7 @@
 
 class QFrame;
 class QLabel;
+class QPushButton;
 
 namespace ulvane {
 
@@ -30,6 +31,10 @@ Control *place(Control *control, const char *name, int left, int top, int width,
 QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, int left, int top,
                  int width, int height, const QFont &font = sansFont(DialogFontPoints),
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+// A push button of the start window: 13.5 pt on light grey.
+QPushButton *addCommandButton(QWidget *parent, const char *name, const QString &caption, int left,
+                              int top, int width, int height);
 
 // A thin black line between two points in twips; one of the two directions is flat.
 QFrame *addLine(QWidget *parent, int x1, int y1, int x2, int y2);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+namespace ulvane {
+
+class MessageBox;
+class StartWindow;
+class WorkbookWindow;
+
+// The program's two windows: the start window first, then, after the hand-over,
+// the one workbook window. The program ends when the last of them is closed.
+class Program : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Program(MessageBox &messages);
+    ~Program() override;
+
+    // Creates the start window, runs its load step and shows it.
+    void start();
+
+    // Null once the hand-over has closed it.
+    StartWindow *startWindow() const;
+    // Null until the hand-over.
+    WorkbookWindow *workbook() const { return m_workbook.get(); }
+
+private:
+    void openWorkbook();
+
+    MessageBox &m_messages;
+    // Closing deletes it.
+    QPointer<StartWindow> m_startWindow;
+    std::unique_ptr<WorkbookWindow> m_workbook;
+};
+
+} // namespace ulvane

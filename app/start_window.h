@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QFrame;
+class QLineEdit;
+
+namespace ulvane {
+
+class AdmissionTestPage;
+class MessageBox;
+
+// The start window Form1: the start page Frame1 with the optional access code, and
+// the admission test page Frame2. Both ways out, the access code and a passed test,
+// hand over to the workbook: this window closes and is destroyed, then
+// openWorkbook opens the workbook window.
+class StartWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    StartWindow(MessageBox &messages, std::function<void()> openWorkbook);
+
+private:
+    void buildStartPage();
+    void onCommand1Clicked();
+    void handOverToWorkbook();
+
+    std::function<void()> m_openWorkbook;
+    QFrame *m_startPage = nullptr;
+    QLineEdit *m_accessCode = nullptr;
+    AdmissionTestPage *m_testPage;
+};
+
+} // namespace ulvane
