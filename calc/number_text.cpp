@@ -100,6 +100,7 @@ std::string numberText(double value, char decimalSeparator, ExponentRule rule)
 double ReadLeadingNumber(std::string_view text)
 {
     std::string number;
+    bool seenSign = false;
     bool seenDigit = false;
     bool seenSeparator = false;
     bool nonZeroBeforeSeparator = false;
@@ -111,6 +112,11 @@ double ReadLeadingNumber(std::string_view text)
             nonZeroBeforeSeparator = nonZeroBeforeSeparator || (!seenSeparator && c != '0');
         } else if (c == '.' && !seenSeparator) {
             seenSeparator = true;
+        } else if ((c == '-' || c == '+') && !seenSign && number.empty()) {
+            // The masks never type a sign, but a number text of a negative value has one.
+            seenSign = true;
+            if (c == '+')
+                continue;
         } else {
             break;
         }
@@ -119,12 +125,14 @@ double ReadLeadingNumber(std::string_view text)
     if (!seenDigit)
         return 0.0;
 
+    const bool negative = number.front() == '-';
+    const std::size_t start = negative ? 1 : 0;
     double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+    const auto result = std::from_chars(number.data() + start, number.data() + number.size(), value,
                                         std::chars_format::fixed);
     if (result.ec == std::errc::result_out_of_range)
-        return nonZeroBeforeSeparator ? std::numeric_limits<double>::infinity() : 0.0;
-    return value;
+        value = nonZeroBeforeSeparator ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -value : value;
 }
 
 std::string NumberText(double value, char decimalSeparator)

@@ -6,9 +6,9 @@
 namespace ulvane {
 
 // The longest leading decimal number of a UTF-8 text, as a masked input box hands
-// it over: blanks anywhere are skipped, "." is the only decimal separator, and the
-// first other character ("*", ",", a letter) ends the number. No number gives 0.
-// Independent of the C locale.
+// it over: blanks anywhere are skipped, "." is the only decimal separator, a sign
+// may lead, and the first other character ("*", ",", a letter, an exponent's "E")
+// ends the number. No number gives 0. Independent of the C locale.
 double ReadLeadingNumber(std::string_view text);
 
 // The text written whenever a number is put into a box: at most 15 significant

@@ -37,7 +37,12 @@ TEST(ReadLeadingNumber, ReadsTheLeadingNumberOfABoxText)
         {"empty_text", "", 0},
         {"letters", "abc", 0},
         {"letter_after_digits", "42abc", 42},
-        {"no_sign", "-5", 0},
+        {"leading_minus", "-5", -5},
+        {"leading_plus", "+2.5", 2.5},
+        {"sign_alone", "-", 0},
+        {"sign_after_digits_ends_it", "5-3", 5},
+        {"second_sign_ends_it", "--5", 0},
+        {"negative_zero_fraction", "-0.0", 0},
         {"no_exponent", "1E5", 1},
         {"cyrillic_after_digits", "25кВ", 25},
         {"leading_zeros", "007", 7},
@@ -85,7 +90,7 @@ TEST(NumberText, WritesFifteenSignificantDigitsInGeneralForm)
 
 TEST(NumberText, ReadsBackAsTheValueRoundedToFifteenDigits)
 {
-    const double values[] = {1733.85715830905, 0.827371892211732, 1443107.6617672,
+    const double values[] = {1733.85715830905, 0.827371892211732, 1443107.6617672, -0.0925289,
                              2.0 / 3.0, 0.0001, 123456.789012345678};
     for (double value : values)
         EXPECT_EQ(ReadLeadingNumber(NumberText(value, '.')), RoundToShownPrecision(value))

@@ -2,12 +2,16 @@
 #include "widgets/masked_box.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
 
 namespace ulvane {
 namespace {
@@ -46,6 +50,32 @@ TEST(MaskedBox, ShowsPromptsAndReadsTheLeadingNumber)
         QTest::keyClicks(&box, QString::fromLatin1(c.keys));
         EXPECT_EQ(box.boxText(), QString::fromLatin1(c.shown)) << c.name;
         EXPECT_EQ(reading(box), c.read) << c.name;
+    }
+}
+
+// Whatever is pasted, the box keeps the form of its mask and reads as a number.
+TEST(MaskedBox, PastedJunkKeepsTheMasksForm)
+{
+    const QString pastes[] = {
+        QStringLiteral("abc"),   QStringLiteral("3,5"),  QStringLiteral("-12"),
+        QString(10000, u'7'),    QStringLiteral("ρ=100"), QStringLiteral("🙂🙂1"),
+        QStringLiteral("1.2.3"), QStringLiteral("\t4\n2"),
+    };
+    for (const char *mask : {"#####", "#.##", "#.###", "##"}) {
+        for (const QString &paste : pastes) {
+            MaskedBox box(QString::fromLatin1(mask));
+            QApplication::clipboard()->setText(paste);
+            QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+            const QString text = box.boxText();
+            ASSERT_EQ(text.size(), qsizetype(std::strlen(mask))) << mask << " " << paste.left(10).toStdString();
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                if (mask[i] == '#')
+                    EXPECT_TRUE(QStringLiteral("0123456789*").contains(text[i])) << text.toStdString();
+                else
+                    EXPECT_EQ(text[i], QLatin1Char(mask[i])) << text.toStdString();
+            }
+            EXPECT_TRUE(std::isfinite(reading(box))) << text.toStdString();
+        }
     }
 }
 

@@ -1,0 +1,455 @@
+#include "random_student.h"
+
+#include "app/start_window.h"
+#include "calc/number_text.h"
+#include "widgets/masked_box.h"
+#include "widgets/tab_container.h"
+#include "workbook/lightning_tab.h"
+#include "workbook/workbook_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <cmath>
+#include <sstream>
+
+namespace ulvane {
+
+namespace {
+
+const QStringList OwnSentences = {
+    QStringLiteral("Тест не пройден"),
+    QStringLiteral("Введены не все данные"),
+    QStringLiteral("Значение задается в интервале от 10 до 10000 Ом*м"),
+    QStringLiteral("Значение задается в интервале от 0.01 до 5 км"),
+    QStringLiteral("Значение задается в интервале от 0.5 до 5 км"),
+    QStringLiteral("Значение задается в интервале от 1 до 10 кА"),
+    QStringLiteral("Не задан радиус кабеля"),
+};
+
+// A box of the first tab, its range message and the text that message puts back.
+struct ResetRule {
+    const char *box;
+    int message; // index into OwnSentences
+    const char *resetText;
+};
+const ResetRule ResetRules[] = {
+    {"Mask1", 2, "10000"}, {"Mask2", 3, "0.01"}, {"Mask3", 4, "0.500"}, {"Mask4", 5, "1.00"}};
+
+const char *const InfluenceBoxes[] = {"Mask1", "Mask2", "Mask3", "Mask4"};
+const char *const LightningBoxes[] = {"MaskEdBox1", "MaskEdBox2", "MaskEdBox3", "MaskEdBox4",
+                                      "MaskEdBox5", "MaskEdBox6", "MaskEdBox7"};
+const char *const ResultBoxes[] = {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text13",
+                                   "Text14"};
+const QStringList InfluenceLinks = {QStringLiteral("Label52"), QStringLiteral("Label53"),
+                                    QStringLiteral("Label54")};
+const QStringList LightningLinks = {QStringLiteral("Label79"), QStringLiteral("Label141")};
+const char *const AnswerKey[] = {"Check1", "Check2", "Check3", "Check15", "Check4",
+                                 "Check18", "Check8", "Check9", "Check10"};
+
+// What a student might paste: letters, a comma, a sign, Cyrillic, an emoji, a lot.
+const QStringList Pastes = {
+    QStringLiteral("abc"), QStringLiteral("3,5"), QStringLiteral("-12"), QStringLiteral("ρ=100"),
+    QStringLiteral("🙂7"), QStringLiteral("1.2.3"), QString(300, u'9'), QStringLiteral(" 4 2 ")};
+
+QWidget *child(QWidget *window, const QString &name)
+{
+    return window->findChild<QWidget *>(name);
+}
+
+QWidget *child(QWidget *window, const char *name)
+{
+    return child(window, QString::fromLatin1(name));
+}
+
+// Visible within its window, whichever tab is in front.
+bool shownOnItsTab(QWidget *window, const char *name)
+{
+    QWidget *control = child(window, name);
+    QWidget *tab = control;
+    while (tab->parentWidget() && !qobject_cast<TabContainer *>(tab->parentWidget()))
+        tab = tab->parentWidget();
+    return control->isVisibleTo(tab);
+}
+
+QString caption(QWidget *window, const char *name)
+{
+    return qobject_cast<QLabel *>(child(window, name))->text();
+}
+
+void clickWidget(QWidget *widget, QPoint at)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+void RandomStudent::CheckingMessageBox::show(QWidget *, const QString &text)
+{
+    ++open;
+    mostOpenAtOnce = std::max(mostOpenAtOnce, open);
+    shown.append(text);
+    --open;
+}
+
+RandomStudent::RandomStudent(std::uint32_t seed)
+    : m_seed(seed)
+    , m_random(seed)
+{
+}
+
+int RandomStudent::pick(int count)
+{
+    return std::uniform_int_distribution<int>(0, count - 1)(m_random);
+}
+
+bool RandomStudent::chance(double probability)
+{
+    return std::bernoulli_distribution(probability)(m_random);
+}
+
+void RandomStudent::note(const QString &action)
+{
+    m_actions.push_back(action.toStdString());
+}
+
+std::string RandomStudent::replayNote() const
+{
+    std::ostringstream text;
+    text << "seed " << m_seed << ", " << m_actions.size() << " actions; the last ones:";
+    const std::size_t first = m_actions.size() > 40 ? m_actions.size() - 40 : 0;
+    for (std::size_t i = first; i < m_actions.size(); ++i)
+        text << "\n  " << i << ": " << m_actions[i];
+    return text.str();
+}
+
+std::string RandomStudent::run(int workbookActions)
+{
+    m_program.start();
+    enterWorkbook();
+    if (!m_workbook)
+        return "the start window never handed over";
+    for (int i = 0; i < workbookActions; ++i) {
+        const Snapshot before = snapshot();
+        const qsizetype messagesBefore = m_messages.shown.size();
+        while (!actInWorkbook()) {
+        }
+        settle();
+        const QStringList said = m_messages.shown.mid(messagesBefore);
+        if (m_actions.back() == "click Label54" && shownOnItsTab(m_workbook, "Label54")
+            && !said.contains(OwnSentences[1])) {
+            m_influenceCalculated = true;
+        }
+        const std::string broken = brokenInvariant(before, QString::fromStdString(m_actions.back()));
+        if (!broken.empty())
+            return broken;
+    }
+    return {};
+}
+
+void RandomStudent::enterWorkbook()
+{
+    // Half the seeds give the access code at some point, the other half pass the test.
+    const bool knowsTheCode = m_seed % 2 == 0;
+    for (int i = 0; i < 3000 && m_program.startWindow(); ++i) {
+        QWidget *start = m_program.startWindow();
+        if (i > 300 && chance(0.05)) {
+            if (knowsTheCode && child(start, "Frame1")->isVisible()) {
+                auto *code = qobject_cast<QLineEdit *>(child(start, "Text1"));
+                code->clear();
+                QTest::keyClicks(code, QStringLiteral("R2864"));
+                note(QStringLiteral("type the access code"));
+                clickWidget(child(start, "Command1"), child(start, "Command1")->rect().center());
+            } else if (child(start, "Frame2")->isVisible()) {
+                for (QCheckBox *box : start->findChildren<QCheckBox *>()) {
+                    bool inKey = false;
+                    for (const char *name : AnswerKey)
+                        inKey = inKey || box->objectName() == QLatin1String(name);
+                    box->setChecked(inKey);
+                }
+                note(QStringLiteral("tick the answer key"));
+                clickWidget(child(start, "Command2"), child(start, "Command2")->rect().center());
+            } else {
+                actOnStartWindow(start);
+            }
+        } else {
+            actOnStartWindow(start);
+        }
+        settle();
+        for (const QString &message : m_messages.shown) {
+            if (message != OwnSentences[0])
+                return;
+        }
+    }
+    m_workbook = m_program.workbook();
+    if (m_workbook) {
+        m_workbook->activateWindow();
+        (void)QTest::qWaitForWindowActive(m_workbook);
+    }
+}
+
+void RandomStudent::actOnStartWindow(QWidget *start)
+{
+    if (child(start, "Frame1")->isVisible()) {
+        auto *code = qobject_cast<QLineEdit *>(child(start, "Text1"));
+        const QString keys = QStringLiteral("R2864r0 ");
+        if (chance(0.8)) {
+            const QChar key = keys[pick(static_cast<int>(keys.size()))];
+            QTest::keyClicks(code, QString(key));
+            note(QStringLiteral("type '%1' into Text1").arg(key));
+        } else {
+            note(QStringLiteral("click Command1"));
+            clickWidget(child(start, "Command1"), child(start, "Command1")->rect().center());
+        }
+        return;
+    }
+    const int choice = pick(10);
+    if (choice < 6) {
+        QList<QCheckBox *> boxes;
+        for (QCheckBox *box : start->findChildren<QCheckBox *>()) {
+            if (!box->visibleRegion().isEmpty())
+                boxes.append(box);
+        }
+        if (!boxes.isEmpty()) {
+            QCheckBox *box = boxes[pick(static_cast<int>(boxes.size()))];
+            note(QStringLiteral("click ") + box->objectName());
+            clickWidget(box, QPoint(8, box->height() / 2));
+        }
+    } else if (choice < 9) {
+        const char *arrow = choice < 8 ? "down" : "up";
+        note(QStringLiteral("click %1 arrow").arg(QLatin1String(arrow)));
+        clickWidget(child(start, arrow), child(start, arrow)->rect().center());
+    } else {
+        note(QStringLiteral("click Command2"));
+        clickWidget(child(start, "Command2"), child(start, "Command2")->rect().center());
+    }
+}
+
+bool RandomStudent::actInWorkbook()
+{
+    auto *tabs = m_workbook->findChild<TabContainer *>(QStringLiteral("SSTab1"));
+    const bool influenceTab = tabs->currentIndex() == 0;
+    const int choice = pick(100);
+
+    if (choice < 12) {
+        QStringList links;
+        for (const QString &link : influenceTab ? InfluenceLinks : LightningLinks) {
+            if (child(m_workbook, link)->isVisible())
+                links.append(link);
+        }
+        const QString link = links[pick(static_cast<int>(links.size()))];
+        note(QStringLiteral("click ") + link);
+        clickWidget(child(m_workbook, link), child(m_workbook, link)->rect().center());
+    } else if (choice < 20) {
+        QList<QRadioButton *> options;
+        for (QRadioButton *option : m_workbook->findChildren<QRadioButton *>()) {
+            if (option->isVisible())
+                options.append(option);
+        }
+        if (options.isEmpty())
+            return false;
+        QRadioButton *option = options[pick(static_cast<int>(options.size()))];
+        note(QStringLiteral("click ") + option->objectName());
+        clickWidget(option, QPoint(6, option->height() / 2));
+    } else if (choice < 25) {
+        QWidget *hose = child(m_workbook, "Check1");
+        if (!hose->isVisible())
+            return false;
+        note(QStringLiteral("click Check1"));
+        clickWidget(hose, QPoint(6, hose->height() / 2));
+    } else if (choice < 29) {
+        const int tab = pick(2);
+        note(QStringLiteral("click tab %1").arg(tab));
+        clickWidget(tabs->tabBar(), tabs->tabBar()->tabRect(tab).center());
+    } else if (choice < 45) {
+        QList<MaskedBox *> boxes;
+        for (MaskedBox *box : m_workbook->findChildren<MaskedBox *>()) {
+            if (box->isVisible())
+                boxes.append(box);
+        }
+        if (boxes.isEmpty())
+            return false;
+        MaskedBox *box = boxes[pick(static_cast<int>(boxes.size()))];
+        const int x = 1 + pick(box->width() - 2);
+        note(QStringLiteral("click into %1 at x %2").arg(box->objectName()).arg(x));
+        clickWidget(box, QPoint(x, box->height() / 2));
+    } else if (choice < 96) {
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : m_workbook;
+        const int key = pick(20);
+        if (key < 12) {
+            const QString digit = QString::number(pick(10));
+            note(QStringLiteral("type %1 into %2").arg(digit, target->objectName()));
+            QTest::keyClicks(target, digit);
+        } else {
+            const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_Delete,
+                                    Qt::Key_Delete,    Qt::Key_Tab,       Qt::Key_Tab,
+                                    Qt::Key_Tab,       Qt::Key_Backtab};
+            const Qt::Key pressed = keys[key - 12];
+            note(QStringLiteral("press %1 in %2")
+                     .arg(QKeySequence(pressed).toString(), target->objectName()));
+            QTest::keyClick(target, pressed);
+        }
+    } else {
+        QWidget *target = QApplication::focusWidget();
+        const QString junk = Pastes[pick(static_cast<int>(Pastes.size()))];
+        QApplication::clipboard()->setText(junk);
+        note(QStringLiteral("paste \"%1\" into %2")
+                 .arg(junk.left(12), target ? target->objectName() : QStringLiteral("nothing")));
+        if (target)
+            QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    }
+    return true;
+}
+
+RandomStudent::Snapshot RandomStudent::snapshot() const
+{
+    Snapshot seen;
+    for (MaskedBox *box : m_workbook->findChildren<MaskedBox *>())
+        seen.boxTexts[box->objectName()] = box->boxText();
+    for (QRadioButton *option : m_workbook->findChildren<QRadioButton *>())
+        seen.ticks[option->objectName()] = option->isChecked();
+    seen.ticks[QStringLiteral("Check1")] = qobject_cast<QCheckBox *>(child(m_workbook, "Check1"))->isChecked();
+    if (auto *box = qobject_cast<MaskedBox *>(QApplication::focusWidget()))
+        seen.focusedBox = box->objectName();
+    return seen;
+}
+
+std::string RandomStudent::brokenInvariant(const Snapshot &before, const QString &action)
+{
+    if (m_program.startWindow())
+        return "the start window still exists in the workbook";
+    if (!m_workbook->isVisible())
+        return "the workbook window is gone";
+    if (m_messages.mostOpenAtOnce > 1)
+        return "two message boxes were open at once";
+    for (const QString &message : m_messages.shown) {
+        if (!OwnSentences.contains(message))
+            return "a message that is not the program's own: " + message.toStdString();
+    }
+    for (const std::string &broken :
+         {brokenPageInvariant(), brokenResultInvariant(), brokenInputInvariant(before, action)}) {
+        if (!broken.empty())
+            return broken;
+    }
+    return {};
+}
+
+std::string RandomStudent::brokenPageInvariant() const
+{
+    QWidget *w = m_workbook;
+    const bool choicePage0 = shownOnItsTab(w, "Frame1");
+    if (choicePage0 == shownOnItsTab(w, "Frame2"))
+        return "tab 0 shows both or neither of its pages";
+    const bool links0 = choicePage0
+                            ? shownOnItsTab(w, "Label52") && !shownOnItsTab(w, "Label54")
+                                  && !child(w, "Label53")->isEnabled()
+                                  && (caption(w, "Label1") == QStringLiteral("1. Выберите тип кабеля")
+                                      || caption(w, "Label1") == QStringLiteral("1.Выберите тип кабеля"))
+                            : !shownOnItsTab(w, "Label52") && shownOnItsTab(w, "Label54")
+                                  && child(w, "Label53")->isEnabled()
+                                  && caption(w, "Label54") == QStringLiteral("Расчет >>")
+                                  && caption(w, "Label1") == QStringLiteral("2. Введите свои данные");
+    if (!links0 || !shownOnItsTab(w, "Label53"))
+        return "tab 0 links do not match its page";
+    const bool frame3 = child(w, "Frame3")->isVisibleTo(child(w, "Frame2"));
+    const bool frame4 = child(w, "Frame4")->isVisibleTo(child(w, "Frame2"));
+    if (frame3 && frame4)
+        return "both result blocks are shown";
+    if ((frame3 || frame4) && !m_influenceCalculated)
+        return "a result block is shown before any calculation";
+
+    const bool choicePage1 = shownOnItsTab(w, "Frame5");
+    if (choicePage1 == shownOnItsTab(w, "Frame6"))
+        return "tab 1 shows both or neither of its pages";
+    const bool links1 = choicePage1 ? shownOnItsTab(w, "Label126") && !child(w, "Label141")->isEnabled()
+                                          && caption(w, "Label79") == QStringLiteral("Вперед >>")
+                                    : !shownOnItsTab(w, "Label126") && child(w, "Label141")->isEnabled()
+                                          && caption(w, "Label79") == QStringLiteral("Расчет >>");
+    if (!links1 || !shownOnItsTab(w, "Label79") || !shownOnItsTab(w, "Label141"))
+        return "tab 1 links do not match its page";
+    const bool inHose = qobject_cast<QCheckBox *>(child(w, "Check1"))->isChecked();
+    if (w->findChild<LightningTab *>()->CableInHose() != inHose)
+        return "CableInHose differs from Check1";
+    for (const char *row : {"Label77", "Label78", "MaskEdBox6", "MaskEdBox7"}) {
+        if (child(w, row)->isVisibleTo(child(w, "Frame6")) != inHose)
+            return std::string("hose row ") + row + " does not follow Check1";
+    }
+    return {};
+}
+
+std::string RandomStudent::brokenResultInvariant() const
+{
+    for (const char *name : ResultBoxes) {
+        const QString text = qobject_cast<QLineEdit *>(child(m_workbook, name))->text();
+        if (text.isEmpty())
+            continue;
+        if (text.contains(QStringLiteral("nan"), Qt::CaseInsensitive)
+            || text.contains(QStringLiteral("inf"), Qt::CaseInsensitive)) {
+            return std::string(name) + " shows " + text.toStdString();
+        }
+        QString withPoint = text;
+        withPoint.replace(QLocale().decimalPoint(), QStringLiteral("."));
+        if (!std::isfinite(ReadLeadingNumber(withPoint.toStdString())))
+            return std::string(name) + " does not read as a finite number: " + text.toStdString();
+    }
+    return {};
+}
+
+std::string RandomStudent::brokenInputInvariant(const Snapshot &before, const QString &action) const
+{
+    const Snapshot after = snapshot();
+    const bool typed = action.startsWith(QStringLiteral("type ")) || action.startsWith(QStringLiteral("press "))
+                       || action.startsWith(QStringLiteral("paste "));
+    for (auto box = after.boxTexts.cbegin(); box != after.boxTexts.cend(); ++box) {
+        if (box.value() == before.boxTexts.value(box.key()))
+            continue;
+        if (typed && before.focusedBox == box.key())
+            continue;
+        bool reset = false;
+        for (const ResetRule &rule : ResetRules) {
+            reset = reset
+                    || (box.key() == QLatin1String(rule.box) && box.value() == QLatin1String(rule.resetText)
+                        && m_messages.shown.contains(OwnSentences[rule.message]));
+        }
+        if (!reset) {
+            return QStringLiteral("%1 changed from \"%2\" to \"%3\" by \"%4\"")
+                .arg(box.key(), before.boxTexts.value(box.key()), box.value(), action)
+                .toStdString();
+        }
+    }
+    for (auto tick = after.ticks.cbegin(); tick != after.ticks.cend(); ++tick) {
+        if (tick.value() == before.ticks.value(tick.key()))
+            continue;
+        if (!action.startsWith(QStringLiteral("click Option")) && action != QStringLiteral("click Check1"))
+            return QStringLiteral("%1 changed by \"%2\"").arg(tick.key(), action).toStdString();
+        if (action == QStringLiteral("click Check1") && tick.key() != QStringLiteral("Check1"))
+            return QStringLiteral("%1 changed by \"%2\"").arg(tick.key(), action).toStdString();
+    }
+    for (const QString &box : after.boxTexts.keys()) {
+        MaskedBox *masked = m_workbook->findChild<MaskedBox *>(box);
+        const QString text = masked->boxText();
+        const QString mask = masked->inputMask().section(u';', 0, 0);
+        bool followsMask = text.size() == mask.size();
+        for (qsizetype i = 0; followsMask && i < text.size(); ++i) {
+            followsMask = mask[i] == u'0' ? (text[i].isDigit() && text[i].unicode() < 0x80) || text[i] == u'*'
+                                          : text[i] == mask[i];
+        }
+        if (!followsMask)
+            return QStringLiteral("%1 holds \"%2\", not of its mask").arg(box, text).toStdString();
+    }
+    return {};
+}
+
+} // namespace ulvane
