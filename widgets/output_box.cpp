@@ -26,6 +26,12 @@ void OutputBox::showNumber(double value)
     setCursorPosition(0);
 }
 
+void OutputBox::setSurroundingWords(const QString &before, const QString &after)
+{
+    setAccessibleName(before.trimmed());
+    setAccessibleDescription(after.trimmed());
+}
+
 char userDecimalSeparator()
 {
     const QString separator = QLocale().decimalPoint();

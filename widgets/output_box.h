@@ -15,6 +15,9 @@ public:
 
     void showNumber(double value);
 
+    // For screen readers: the words before the box name it, those after describe it.
+    void setSurroundingWords(const QString &before, const QString &after);
+
 private:
     int m_characterLimit;
 };

@@ -6,6 +6,7 @@
 #include "widgets/masked_box.h"
 #include "widgets/message_box.h"
 #include "widgets/output_box.h"
+#include "workbook/link_shortcuts.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -68,10 +69,13 @@ OutputBox *addOutputBox(QWidget *parent, const char *name, int characterLimit, i
     return box;
 }
 
-LinkLabel *addLink(QWidget *parent, const char *name, const QString &caption, int left, int width)
+LinkLabel *addLink(QWidget *parent, const char *name, const QString &caption, int left, int width,
+                   const QString &shortcut)
 {
-    return place(new LinkLabel(caption, colours::LinkBlue, sansFont(12, {.bold = true}), parent),
-                 name, left, 7800, width, 375);
+    auto *link = place(new LinkLabel(caption, colours::LinkBlue, sansFont(12, {.bold = true}), parent),
+                       name, left, 7800, width, 375);
+    link->setToolTip(shortcut);
+    return link;
 }
 
 } // namespace
@@ -89,10 +93,10 @@ InfluenceTab::InfluenceTab(MessageBox &messages, QWidget *parent)
     m_cables = buildCataloguePage(this, CablePageLayout);
     buildDataPage();
 
-    m_back = addLink(this, "Label53", QStringLiteral("<< Назад"), 1320, 1215);
+    m_back = addLink(this, "Label53", QStringLiteral("<< Назад"), 1320, 1215, BackShortcutTip);
     m_back->setEnabled(false);
-    m_forward = addLink(this, "Label52", ForwardCaption, 7320, 1455);
-    m_calculate = addLink(this, "Label54", CalculateCaption, 7560, 1455);
+    m_forward = addLink(this, "Label52", ForwardCaption, 7320, 1455, ForwardShortcutTip);
+    m_calculate = addLink(this, "Label54", CalculateCaption, 7560, 1455, ForwardShortcutTip);
     m_calculate->hide();
 
     connect(m_forward, &LinkLabel::clicked, this, &InfluenceTab::onLabel52Clicked);
@@ -137,14 +141,17 @@ void InfluenceTab::buildNormMetBlock(QWidget *dataPage)
     m_normMetBlock->hide();
     QWidget *block = m_normMetBlock;
 
+    const QString volts = QStringLiteral(", В");
+    const QString withinNorm = QStringLiteral("что соответствует норме для данного типа кабеля Uдоп=");
     addLabel(block, "Label60", EmfIntroduction, 120, 360, 6975, RowHeight);
     m_emfWithinNorm = addOutputBox(block, "Text4", 4, 7140, 360, 855);
-    addLabel(block, "Label61", QStringLiteral(", В"), 8040, 360, 600, RowHeight);
+    m_emfWithinNorm->setSurroundingWords(EmfIntroduction, volts);
+    addLabel(block, "Label61", volts, 8040, 360, 600, RowHeight);
 
-    addLabel(block, "Label62", QStringLiteral("что соответствует норме для данного типа кабеля Uдоп="),
-             120, 600, 4335, RowHeight);
+    addLabel(block, "Label62", withinNorm, 120, 600, 4335, RowHeight);
     m_permissibleVoltage = addOutputBox(block, "Text5", 4, 4455, 600, 855);
-    addLabel(block, "Label63", QStringLiteral(", В"), 5370, 600, 600, RowHeight);
+    m_permissibleVoltage->setSurroundingWords(withinNorm, volts);
+    addLabel(block, "Label63", volts, 5370, 600, 600, RowHeight);
 
     auto *done = addLabel(block, "Label64", QStringLiteral("Рассчет опасного влияния ЛЭП выполнен"),
                           120, 2760, 10335, 375, sansFont(13.5), Qt::AlignHCenter | Qt::AlignTop);
@@ -159,10 +166,12 @@ void InfluenceTab::buildProtectionBlock(QWidget *dataPage)
     m_protectionBlock->hide();
     QWidget *block = m_protectionBlock;
 
+    const QString voltsEnd = QStringLiteral(", В.");
     addLabel(block, "Label65", EmfIntroduction, 120, 240, 6975, RowHeight);
     m_emf = addOutputBox(block, "Text6", 5, 7140, 240, 975);
     m_emf->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    addLabel(block, "Label66", QStringLiteral(", В."), 8160, 240, 600, RowHeight);
+    m_emf->setSurroundingWords(EmfIntroduction, voltsEnd);
+    addLabel(block, "Label66", voltsEnd, 8160, 240, 600, RowHeight);
 
     addLabel(block, "Label67",
              QStringLiteral("Условие Uдоп > Е не выполняется, необходимо рассчитать меры защиты кабеля ."),
@@ -174,17 +183,19 @@ void InfluenceTab::buildProtectionBlock(QWidget *dataPage)
              QStringLiteral("Используются тросы сечением: 1) 120 кв. мм  (Sтр=0.85) ; 2) 70 кв.мм (Sтр=0.9)"),
              120, 1320, 10335, RowHeight);
 
-    addLabel(block, "Label70",
-             QStringLiteral("При использовании 1- го троса значение наведенной ЭДС составляет Е="), 120,
-             1560, 5655, RowHeight);
+    const QString firstWire =
+        QStringLiteral("При использовании 1- го троса значение наведенной ЭДС составляет Е=");
+    addLabel(block, "Label70", firstWire, 120, 1560, 5655, RowHeight);
     m_emfWire120 = addOutputBox(block, "Text7", 5, 5820, 1560, 975);
-    addLabel(block, "Label71", QStringLiteral(", В."), 6840, 1560, 600, RowHeight);
+    m_emfWire120->setSurroundingWords(firstWire, voltsEnd);
+    addLabel(block, "Label71", voltsEnd, 6840, 1560, 600, RowHeight);
 
-    addLabel(block, "Label72",
-             QStringLiteral("При использовании 2- го троса значение наведенной ЭДС составляет Е="), 120,
-             1920, 5655, RowHeight);
+    const QString secondWire =
+        QStringLiteral("При использовании 2- го троса значение наведенной ЭДС составляет Е=");
+    addLabel(block, "Label72", secondWire, 120, 1920, 5655, RowHeight);
     m_emfWire70 = addOutputBox(block, "Text8", 0, 5820, 1920, 1935);
-    addLabel(block, "Label73", QStringLiteral(", В."), 7800, 1920, 600, RowHeight);
+    m_emfWire70->setSurroundingWords(secondWire, voltsEnd);
+    addLabel(block, "Label73", voltsEnd, 7800, 1920, 600, RowHeight);
 
     m_conclusion = addLabel(block, "Label74",
                             QStringLiteral("Вывод: используем стальной трос сечением 70 кв.мм"), 120,
@@ -199,6 +210,16 @@ void InfluenceTab::buildProtectionBlock(QWidget *dataPage)
 void InfluenceTab::chooseFirstCable()
 {
     m_cables.rows.front()->setChecked(true);
+}
+
+void InfluenceTab::pressForwardLink()
+{
+    (m_forward->isVisible() ? m_forward : m_calculate)->press();
+}
+
+void InfluenceTab::pressBackLink()
+{
+    m_back->press();
 }
 
 void InfluenceTab::onLabel52Clicked()

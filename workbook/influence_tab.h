@@ -37,6 +37,11 @@ public:
     // Part of the window's load step.
     void chooseFirstCable();
 
+    // The keyboard's way to the links: press the forward or calculate link that is
+    // shown, or "<< Назад", as a click would.
+    void pressForwardLink();
+    void pressBackLink();
+
 private:
     void buildDataPage();
     void buildNormMetBlock(QWidget *dataPage);

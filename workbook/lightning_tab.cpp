@@ -6,6 +6,7 @@
 #include "widgets/masked_box.h"
 #include "widgets/message_box.h"
 #include "widgets/output_box.h"
+#include "workbook/link_shortcuts.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -71,10 +72,13 @@ double readBox(const MaskedBox *box)
     return ReadLeadingNumber(box->boxText().toStdString());
 }
 
-LinkLabel *addLink(QWidget *parent, const char *name, const QString &caption, int left, int width)
+LinkLabel *addLink(QWidget *parent, const char *name, const QString &caption, int left, int width,
+                   const QString &shortcut)
 {
-    return place(new LinkLabel(caption, colours::DarkLinkBlue, sansFont(13.5), parent), name, left,
-                 7680, width, 375);
+    auto *link = place(new LinkLabel(caption, colours::DarkLinkBlue, sansFont(13.5), parent), name,
+                       left, 7680, width, 375);
+    link->setToolTip(shortcut);
+    return link;
 }
 
 } // namespace
@@ -88,9 +92,9 @@ LightningTab::LightningTab(MessageBox &messages, QWidget *parent)
     m_cables = buildCataloguePage(this, CablePageLayout);
     buildDataPage();
 
-    m_back = addLink(this, "Label141", QStringLiteral("<< Назад"), 2160, 1935);
+    m_back = addLink(this, "Label141", QStringLiteral("<< Назад"), 2160, 1935, BackShortcutTip);
     m_back->setEnabled(false);
-    m_forward = addLink(this, "Label79", ForwardCaption, 8400, 1575);
+    m_forward = addLink(this, "Label79", ForwardCaption, 8400, 1575, ForwardShortcutTip);
 
     connect(m_forward, &LinkLabel::clicked, this, &LightningTab::onLabel79Clicked);
     connect(m_back, &LinkLabel::clicked, this, &LightningTab::onLabel141Clicked);
@@ -130,28 +134,57 @@ void LightningTab::buildDataPage()
     for (QWidget *hoseRow : m_hoseRows)
         hoseRow->hide();
 
+    struct ResultRow {
+        const char *introductionName;
+        QString introduction;
+        int top;
+        const char *boxName;
+        int boxLeft;
+        int boxWidth;
+        const char *unitName;
+        QFont font;
+    };
     const QFont larger = sansFont(LargerFontPoints);
-    addLabel(m_dataPage, "Label80", QStringLiteral("Ожидается N="), 360, 4560, 1500, RowHeight, larger);
-    m_damagesUnprotected = place(new OutputBox(0, m_dataPage), "Text9", 1920, 4560, 2775, 285);
-    m_damagesUnprotected->setFont(larger);
-    addLabel(m_dataPage, "Label81", DamagesPerYear, 4800, 4560, 5040, RowHeight, larger);
-
-    addLabel(m_dataPage, "Label82", QStringLiteral("При использовании 1-го троса ПС-70 ожидается N="),
-             360, 5040, 4080, RowHeight);
-    m_damagesOneWire = place(new OutputBox(0, m_dataPage), "Text13", 4560, 5040, 2295, 285);
-    m_damagesOneWire->setFont(larger);
-    addLabel(m_dataPage, "Label83", DamagesPerYear, 6960, 5040, 4200, RowHeight);
-
-    addLabel(m_dataPage, "Label84", QStringLiteral("При использовании 2-х тросов ПС-70 ожидается N="),
-             360, 5640, 4080, RowHeight);
-    m_damagesTwoWires = place(new OutputBox(0, m_dataPage), "Text14", 4560, 5640, 2295, 285);
-    m_damagesTwoWires->setFont(larger);
-    addLabel(m_dataPage, "Label85", DamagesPerYear, 6960, 5640, 4200, RowHeight);
+    const QFont plain = sansFont(DialogFontPoints);
+    const ResultRow rows[] = {
+        {"Label80", QStringLiteral("Ожидается N="), 4560, "Text9", 1920, 2775, "Label81", larger},
+        {"Label82", QStringLiteral("При использовании 1-го троса ПС-70 ожидается N="), 5040, "Text13",
+         4560, 2295, "Label83", plain},
+        {"Label84", QStringLiteral("При использовании 2-х тросов ПС-70 ожидается N="), 5640, "Text14",
+         4560, 2295, "Label85", plain},
+    };
+    std::array<OutputBox *, 3> boxes{};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const ResultRow &row = rows[i];
+        const int introductionWidth = row.boxLeft - PromptLeft - 60;
+        addLabel(m_dataPage, row.introductionName, row.introduction, PromptLeft, row.top,
+                 introductionWidth, RowHeight, row.font);
+        boxes[i] = place(new OutputBox(0, m_dataPage), row.boxName, row.boxLeft, row.top,
+                         row.boxWidth, BoxHeight);
+        boxes[i]->setFont(larger);
+        boxes[i]->setSurroundingWords(row.introduction, DamagesPerYear);
+        const int unitLeft = row.boxLeft + row.boxWidth + 105;
+        addLabel(m_dataPage, row.unitName, DamagesPerYear, unitLeft, row.top, 11295 - unitLeft,
+                 RowHeight, row.font);
+    }
+    m_damagesUnprotected = boxes[0];
+    m_damagesOneWire = boxes[1];
+    m_damagesTwoWires = boxes[2];
 }
 
 void LightningTab::chooseFirstCable()
 {
     m_cables.rows.front()->setChecked(true);
+}
+
+void LightningTab::pressForwardLink()
+{
+    m_forward->press();
+}
+
+void LightningTab::pressBackLink()
+{
+    m_back->press();
 }
 
 void LightningTab::onLabel79Clicked()

@@ -35,6 +35,10 @@ public:
     // Part of the window's load step.
     void chooseFirstCable();
 
+    // The keyboard's way to the links, as a click would press them.
+    void pressForwardLink();
+    void pressBackLink();
+
     // Written by Check1, read by the calculation.
     bool CableInHose() const { return m_cableInHose; }
 

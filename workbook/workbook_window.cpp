@@ -6,6 +6,8 @@
 #include "workbook/influence_tab.h"
 #include "workbook/lightning_tab.h"
 
+#include <QShortcut>
+
 namespace ulvane {
 
 WorkbookWindow::WorkbookWindow(MessageBox &messages, QWidget *parent)
@@ -25,9 +27,31 @@ WorkbookWindow::WorkbookWindow(MessageBox &messages, QWidget *parent)
     m_tabs->addTab(m_lightning, QStringLiteral("Исследование грозостойкости электрического кабеля связи"));
     m_tabs->setCurrentIndex(1);
 
+    // The links never take the focus, so the keyboard reaches them through the window.
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this), &QShortcut::activated, this,
+            &WorkbookWindow::pressForwardLink);
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this), &QShortcut::activated, this,
+            &WorkbookWindow::pressBackLink);
+
     // The load step.
     m_influence->chooseFirstCable();
     m_lightning->chooseFirstCable();
+}
+
+void WorkbookWindow::pressForwardLink()
+{
+    if (m_tabs->currentIndex() == 0)
+        m_influence->pressForwardLink();
+    else
+        m_lightning->pressForwardLink();
+}
+
+void WorkbookWindow::pressBackLink()
+{
+    if (m_tabs->currentIndex() == 0)
+        m_influence->pressBackLink();
+    else
+        m_lightning->pressBackLink();
 }
 
 } // namespace ulvane

@@ -20,6 +20,9 @@ public:
     explicit WorkbookWindow(MessageBox &messages, QWidget *parent = nullptr);
 
 private:
+    void pressForwardLink();
+    void pressBackLink();
+
     TabContainer *m_tabs;
     InfluenceTab *m_influence;
     LightningTab *m_lightning;

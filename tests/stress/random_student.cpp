@@ -70,18 +70,17 @@ QWidget *child(QWidget *window, const char *name)
 }
 
 // Visible within its window, whichever tab is in front.
-bool shownOnItsTab(QWidget *window, const char *name)
+bool shownOnItsTab(QWidget *control)
 {
-    QWidget *control = child(window, name);
     QWidget *tab = control;
     while (tab->parentWidget() && !qobject_cast<TabContainer *>(tab->parentWidget()))
         tab = tab->parentWidget();
     return control->isVisibleTo(tab);
 }
 
-QString caption(QWidget *window, const char *name)
+QString caption(QWidget *label)
 {
-    return qobject_cast<QLabel *>(child(window, name))->text();
+    return qobject_cast<QLabel *>(label)->text();
 }
 
 void clickWidget(QWidget *widget, QPoint at)
@@ -89,8 +88,15 @@ void clickWidget(QWidget *widget, QPoint at)
     QTest::mouseClick(widget, Qt::LeftButton, {}, at);
 }
 
+void clickCentre(QWidget *widget)
+{
+    clickWidget(widget, widget->rect().center());
+}
+
+// Lets queued events run, paints included, and closed windows be deleted.
 void settle()
 {
+    QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -144,15 +150,18 @@ std::string RandomStudent::run(int workbookActions)
     for (int i = 0; i < workbookActions; ++i) {
         const Snapshot before = snapshot();
         const qsizetype messagesBefore = m_messages.shown.size();
+        const bool calculateLinkShown = control("Label54")->isVisible();
         while (!actInWorkbook()) {
         }
         settle();
-        const QStringList said = m_messages.shown.mid(messagesBefore);
-        if (m_actions.back() == "click Label54" && shownOnItsTab(m_workbook, "Label54")
-            && !said.contains(OwnSentences[1])) {
+        const QString action = QString::fromStdString(m_actions.back());
+        const bool pressedCalculate = action == QStringLiteral("click Label54")
+                                      || action.startsWith(QStringLiteral("press Alt+Right"));
+        if (calculateLinkShown && pressedCalculate
+            && !m_messages.shown.mid(messagesBefore).contains(OwnSentences[1])) {
             m_influenceCalculated = true;
         }
-        const std::string broken = brokenInvariant(before, QString::fromStdString(m_actions.back()));
+        const std::string broken = brokenInvariant(before, action);
         if (!broken.empty())
             return broken;
     }
@@ -171,7 +180,7 @@ void RandomStudent::enterWorkbook()
                 code->clear();
                 QTest::keyClicks(code, QStringLiteral("R2864"));
                 note(QStringLiteral("type the access code"));
-                clickWidget(child(start, "Command1"), child(start, "Command1")->rect().center());
+                clickCentre(child(start, "Command1"));
             } else if (child(start, "Frame2")->isVisible()) {
                 for (QCheckBox *box : start->findChildren<QCheckBox *>()) {
                     bool inKey = false;
@@ -180,7 +189,7 @@ void RandomStudent::enterWorkbook()
                     box->setChecked(inKey);
                 }
                 note(QStringLiteral("tick the answer key"));
-                clickWidget(child(start, "Command2"), child(start, "Command2")->rect().center());
+                clickCentre(child(start, "Command2"));
             } else {
                 actOnStartWindow(start);
             }
@@ -195,6 +204,10 @@ void RandomStudent::enterWorkbook()
     }
     m_workbook = m_program.workbook();
     if (m_workbook) {
+        for (QWidget *named : m_workbook->findChildren<QWidget *>()) {
+            if (!named->objectName().isEmpty())
+                m_controls.insert(named->objectName(), named);
+        }
         m_workbook->activateWindow();
         (void)QTest::qWaitForWindowActive(m_workbook);
     }
@@ -211,7 +224,7 @@ void RandomStudent::actOnStartWindow(QWidget *start)
             note(QStringLiteral("type '%1' into Text1").arg(key));
         } else {
             note(QStringLiteral("click Command1"));
-            clickWidget(child(start, "Command1"), child(start, "Command1")->rect().center());
+            clickCentre(child(start, "Command1"));
         }
         return;
     }
@@ -230,10 +243,10 @@ void RandomStudent::actOnStartWindow(QWidget *start)
     } else if (choice < 9) {
         const char *arrow = choice < 8 ? "down" : "up";
         note(QStringLiteral("click %1 arrow").arg(QLatin1String(arrow)));
-        clickWidget(child(start, arrow), child(start, arrow)->rect().center());
+        clickCentre(child(start, arrow));
     } else {
         note(QStringLiteral("click Command2"));
-        clickWidget(child(start, "Command2"), child(start, "Command2")->rect().center());
+        clickCentre(child(start, "Command2"));
     }
 }
 
@@ -246,12 +259,12 @@ bool RandomStudent::actInWorkbook()
     if (choice < 12) {
         QStringList links;
         for (const QString &link : influenceTab ? InfluenceLinks : LightningLinks) {
-            if (child(m_workbook, link)->isVisible())
+            if (control(link)->isVisible())
                 links.append(link);
         }
         const QString link = links[pick(static_cast<int>(links.size()))];
         note(QStringLiteral("click ") + link);
-        clickWidget(child(m_workbook, link), child(m_workbook, link)->rect().center());
+        clickCentre(control(link));
     } else if (choice < 20) {
         QList<QRadioButton *> options;
         for (QRadioButton *option : m_workbook->findChildren<QRadioButton *>()) {
@@ -264,7 +277,7 @@ bool RandomStudent::actInWorkbook()
         note(QStringLiteral("click ") + option->objectName());
         clickWidget(option, QPoint(6, option->height() / 2));
     } else if (choice < 25) {
-        QWidget *hose = child(m_workbook, "Check1");
+        QWidget *hose = control("Check1");
         if (!hose->isVisible())
             return false;
         note(QStringLiteral("click Check1"));
@@ -287,19 +300,20 @@ bool RandomStudent::actInWorkbook()
         clickWidget(box, QPoint(x, box->height() / 2));
     } else if (choice < 96) {
         QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : m_workbook;
-        const int key = pick(20);
+        const int key = pick(22);
         if (key < 12) {
             const QString digit = QString::number(pick(10));
             note(QStringLiteral("type %1 into %2").arg(digit, target->objectName()));
             QTest::keyClicks(target, digit);
         } else {
-            const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_Delete,
-                                    Qt::Key_Delete,    Qt::Key_Tab,       Qt::Key_Tab,
-                                    Qt::Key_Tab,       Qt::Key_Backtab};
-            const Qt::Key pressed = keys[key - 12];
+            const QKeyCombination keys[] = {
+                Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Delete,
+                Qt::Key_Tab,       Qt::Key_Tab,       Qt::Key_Tab,    Qt::SHIFT | Qt::Key_Backtab,
+                Qt::ALT | Qt::Key_Right, Qt::ALT | Qt::Key_Left};
+            const QKeyCombination pressed = keys[key - 12];
             note(QStringLiteral("press %1 in %2")
                      .arg(QKeySequence(pressed).toString(), target->objectName()));
-            QTest::keyClick(target, pressed);
+            QTest::keyClick(target, pressed.key(), pressed.keyboardModifiers());
         }
     } else {
         QWidget *target = QApplication::focusWidget();
@@ -313,6 +327,16 @@ bool RandomStudent::actInWorkbook()
     return true;
 }
 
+QWidget *RandomStudent::control(const QString &name) const
+{
+    return m_controls.value(name);
+}
+
+QWidget *RandomStudent::control(const char *name) const
+{
+    return control(QString::fromLatin1(name));
+}
+
 RandomStudent::Snapshot RandomStudent::snapshot() const
 {
     Snapshot seen;
@@ -320,7 +344,7 @@ RandomStudent::Snapshot RandomStudent::snapshot() const
         seen.boxTexts[box->objectName()] = box->boxText();
     for (QRadioButton *option : m_workbook->findChildren<QRadioButton *>())
         seen.ticks[option->objectName()] = option->isChecked();
-    seen.ticks[QStringLiteral("Check1")] = qobject_cast<QCheckBox *>(child(m_workbook, "Check1"))->isChecked();
+    seen.ticks[QStringLiteral("Check1")] = qobject_cast<QCheckBox *>(control("Check1"))->isChecked();
     if (auto *box = qobject_cast<MaskedBox *>(QApplication::focusWidget()))
         seen.focusedBox = box->objectName();
     return seen;
@@ -348,42 +372,41 @@ std::string RandomStudent::brokenInvariant(const Snapshot &before, const QString
 
 std::string RandomStudent::brokenPageInvariant() const
 {
-    QWidget *w = m_workbook;
-    const bool choicePage0 = shownOnItsTab(w, "Frame1");
-    if (choicePage0 == shownOnItsTab(w, "Frame2"))
+    const bool choicePage0 = shownOnItsTab(control("Frame1"));
+    if (choicePage0 == shownOnItsTab(control("Frame2")))
         return "tab 0 shows both or neither of its pages";
     const bool links0 = choicePage0
-                            ? shownOnItsTab(w, "Label52") && !shownOnItsTab(w, "Label54")
-                                  && !child(w, "Label53")->isEnabled()
-                                  && (caption(w, "Label1") == QStringLiteral("1. Выберите тип кабеля")
-                                      || caption(w, "Label1") == QStringLiteral("1.Выберите тип кабеля"))
-                            : !shownOnItsTab(w, "Label52") && shownOnItsTab(w, "Label54")
-                                  && child(w, "Label53")->isEnabled()
-                                  && caption(w, "Label54") == QStringLiteral("Расчет >>")
-                                  && caption(w, "Label1") == QStringLiteral("2. Введите свои данные");
-    if (!links0 || !shownOnItsTab(w, "Label53"))
+                            ? shownOnItsTab(control("Label52")) && !shownOnItsTab(control("Label54"))
+                                  && !control("Label53")->isEnabled()
+                                  && (caption(control("Label1")) == QStringLiteral("1. Выберите тип кабеля")
+                                      || caption(control("Label1")) == QStringLiteral("1.Выберите тип кабеля"))
+                            : !shownOnItsTab(control("Label52")) && shownOnItsTab(control("Label54"))
+                                  && control("Label53")->isEnabled()
+                                  && caption(control("Label54")) == QStringLiteral("Расчет >>")
+                                  && caption(control("Label1")) == QStringLiteral("2. Введите свои данные");
+    if (!links0 || !shownOnItsTab(control("Label53")))
         return "tab 0 links do not match its page";
-    const bool frame3 = child(w, "Frame3")->isVisibleTo(child(w, "Frame2"));
-    const bool frame4 = child(w, "Frame4")->isVisibleTo(child(w, "Frame2"));
+    const bool frame3 = control("Frame3")->isVisibleTo(control("Frame2"));
+    const bool frame4 = control("Frame4")->isVisibleTo(control("Frame2"));
     if (frame3 && frame4)
         return "both result blocks are shown";
     if ((frame3 || frame4) && !m_influenceCalculated)
         return "a result block is shown before any calculation";
 
-    const bool choicePage1 = shownOnItsTab(w, "Frame5");
-    if (choicePage1 == shownOnItsTab(w, "Frame6"))
+    const bool choicePage1 = shownOnItsTab(control("Frame5"));
+    if (choicePage1 == shownOnItsTab(control("Frame6")))
         return "tab 1 shows both or neither of its pages";
-    const bool links1 = choicePage1 ? shownOnItsTab(w, "Label126") && !child(w, "Label141")->isEnabled()
-                                          && caption(w, "Label79") == QStringLiteral("Вперед >>")
-                                    : !shownOnItsTab(w, "Label126") && child(w, "Label141")->isEnabled()
-                                          && caption(w, "Label79") == QStringLiteral("Расчет >>");
-    if (!links1 || !shownOnItsTab(w, "Label79") || !shownOnItsTab(w, "Label141"))
+    const bool links1 = choicePage1 ? shownOnItsTab(control("Label126")) && !control("Label141")->isEnabled()
+                                          && caption(control("Label79")) == QStringLiteral("Вперед >>")
+                                    : !shownOnItsTab(control("Label126")) && control("Label141")->isEnabled()
+                                          && caption(control("Label79")) == QStringLiteral("Расчет >>");
+    if (!links1 || !shownOnItsTab(control("Label79")) || !shownOnItsTab(control("Label141")))
         return "tab 1 links do not match its page";
-    const bool inHose = qobject_cast<QCheckBox *>(child(w, "Check1"))->isChecked();
-    if (w->findChild<LightningTab *>()->CableInHose() != inHose)
+    const bool inHose = qobject_cast<QCheckBox *>(control("Check1"))->isChecked();
+    if (m_workbook->findChild<LightningTab *>()->CableInHose() != inHose)
         return "CableInHose differs from Check1";
     for (const char *row : {"Label77", "Label78", "MaskEdBox6", "MaskEdBox7"}) {
-        if (child(w, row)->isVisibleTo(child(w, "Frame6")) != inHose)
+        if (control(row)->isVisibleTo(control("Frame6")) != inHose)
             return std::string("hose row ") + row + " does not follow Check1";
     }
     return {};
@@ -392,7 +415,7 @@ std::string RandomStudent::brokenPageInvariant() const
 std::string RandomStudent::brokenResultInvariant() const
 {
     for (const char *name : ResultBoxes) {
-        const QString text = qobject_cast<QLineEdit *>(child(m_workbook, name))->text();
+        const QString text = qobject_cast<QLineEdit *>(control(name))->text();
         if (text.isEmpty())
             continue;
         if (text.contains(QStringLiteral("nan"), Qt::CaseInsensitive)

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "widgets/message_box.h"
 
+#include <QHash>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -55,6 +56,10 @@ private:
     // False when the action drawn is not possible on the page shown.
     bool actInWorkbook();
 
+    // A workbook control by its name.
+    QWidget *control(const QString &name) const;
+    QWidget *control(const char *name) const;
+
     Snapshot snapshot() const;
     std::string brokenInvariant(const Snapshot &before, const QString &action);
     std::string brokenPageInvariant() const;
@@ -70,6 +75,7 @@ private:
     CheckingMessageBox m_messages;
     Program m_program{m_messages};
     WorkbookWindow *m_workbook = nullptr;
+    QHash<QString, QWidget *> m_controls;
     bool m_influenceCalculated = false;
     std::vector<std::string> m_actions;
 };

@@ -34,9 +34,15 @@ inline void typeInto(QWidget *window, const char *name, const QString &keys)
     QTest::keyClicks(find(window, name), keys);
 }
 
+// A key goes where the keyboard focus is, as on a real keyboard.
+inline void pressKey(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, key, modifiers);
+}
+
 inline void pressTab(QWidget *window)
 {
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Tab);
+    pressKey(window, Qt::Key_Tab);
 }
 
 } // namespace ulvane::student
