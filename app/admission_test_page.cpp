@@ -77,7 +77,9 @@ AdmissionTestPage::AdmissionTestPage(MessageBox &messages, QWidget *parent)
     : QFrame(parent)
     , m_messages(messages)
 {
-    auto *title = addLabel(this, "Label3", QStringLiteral("Тест (5 вопросов)"), 3360, 240, 4935, 495,
+    // 120 twips above its place in the old layout: 24 pt glyphs are taller than the
+    // label and would otherwise cross the frame's top line.
+    auto *title = addLabel(this, "Label3", QStringLiteral("Тест (5 вопросов)"), 3360, 120, 4935, 600,
                            sansFont(24, {.bold = true}), Qt::AlignHCenter | Qt::AlignTop);
     QPalette blue = title->palette();
     blue.setColor(QPalette::WindowText, colours::LinkBlue);
