@@ -6,7 +6,7 @@
 #include "widgets/masked_box.h"
 #include "widgets/message_box.h"
 #include "widgets/output_box.h"
-#include "workbook/link_shortcuts.h"
+#include "workbook/page_parts.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -30,20 +30,8 @@ const CataloguePageLayout CablePageLayout{
 
 const QString FirstStepCaption = QStringLiteral("1. Выберите тип кабеля");
 const QString FirstStepCaptionAfterReturn = QStringLiteral("1.Выберите тип кабеля");
-const QString ForwardCaption = QStringLiteral("Вперед >>");
-const QString CalculateCaption = QStringLiteral("Расчет >>");
 const QString EmfIntroduction = QStringLiteral(
     "При заданных параметрах значение продольной ЭДС, наведенной в жилах составляет ");
-
-struct InputRow {
-    const char *promptName;
-    const char *prompt;
-    int top;
-    const char *boxName;
-    int boxLeft;
-    int boxWidth;
-    const char *mask;
-};
 
 const std::array<InputRow, 4> InputRows{{
     {"Label56", "1. Введите значение удельного сопротивления грунта в Ом*м (от 10 до 10000 Ом*м)",
@@ -59,7 +47,6 @@ const std::array<InputRow, 4> InputRows{{
 constexpr int PromptLeft = 240;
 constexpr int RowHeight = 255;
 constexpr int ResultBoxHeight = 240;
-constexpr int BoxHeight = 285;
 
 OutputBox *addOutputBox(QWidget *parent, const char *name, int characterLimit, int left, int top,
                         int width)
@@ -67,15 +54,6 @@ OutputBox *addOutputBox(QWidget *parent, const char *name, int characterLimit, i
     auto *box = place(new OutputBox(characterLimit, parent), name, left, top, width, ResultBoxHeight);
     box->setFont(sansFont(DialogFontPoints));
     return box;
-}
-
-LinkLabel *addLink(QWidget *parent, const char *name, const QString &caption, int left, int width,
-                   const QString &shortcut)
-{
-    auto *link = place(new LinkLabel(caption, colours::LinkBlue, sansFont(12, {.bold = true}), parent),
-                       name, left, 7800, width, 375);
-    link->setToolTip(shortcut);
-    return link;
 }
 
 } // namespace
@@ -93,10 +71,11 @@ InfluenceTab::InfluenceTab(MessageBox &messages, QWidget *parent)
     m_cables = buildCataloguePage(this, CablePageLayout);
     buildDataPage();
 
-    m_back = addLink(this, "Label53", QStringLiteral("<< Назад"), 1320, 1215, BackShortcutTip);
+    const LinkStyle links{colours::LinkBlue, sansFont(12, {.bold = true}), 7800};
+    m_back = addLink(this, links, "Label53", BackCaption, 1320, 1215, BackShortcutTip);
     m_back->setEnabled(false);
-    m_forward = addLink(this, "Label52", ForwardCaption, 7320, 1455, ForwardShortcutTip);
-    m_calculate = addLink(this, "Label54", CalculateCaption, 7560, 1455, ForwardShortcutTip);
+    m_forward = addLink(this, links, "Label52", ForwardCaption, 7320, 1455, ForwardShortcutTip);
+    m_calculate = addLink(this, links, "Label54", CalculateCaption, 7560, 1455, ForwardShortcutTip);
     m_calculate->hide();
 
     connect(m_forward, &LinkLabel::clicked, this, &InfluenceTab::onLabel52Clicked);
@@ -111,22 +90,11 @@ void InfluenceTab::buildDataPage()
     m_dataPage->setFont(sansFont(LargerFontPoints));
     m_dataPage->hide();
 
-    QWidget *previous = nullptr;
-    for (std::size_t i = 0; i < InputRows.size(); ++i) {
-        const InputRow &row = InputRows[i];
-        auto *prompt = addLabel(m_dataPage, row.promptName, QString::fromUtf8(row.prompt), PromptLeft,
-                                row.top, row.boxLeft - PromptLeft - 60, BoxHeight,
-                                sansFont(DialogFontPoints), Qt::AlignLeft | Qt::AlignVCenter);
-        auto *box = place(new MaskedBox(QString::fromLatin1(row.mask), m_dataPage), row.boxName,
-                          row.boxLeft, row.top, row.boxWidth, BoxHeight);
-        box->setFont(sansFont(DialogFontPoints));
-        prompt->setBuddy(box);
+    const std::vector<InputRowWidgets> rows = addInputRows(m_dataPage, InputRows, PromptLeft);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         const auto input = static_cast<InfluenceInput>(i);
-        connect(box, &MaskedBox::focusLeft, this, [this, input] { InfluenceInputCheck(input); });
-        if (previous)
-            setTabOrder(previous, box);
-        previous = box;
-        m_inputs[i] = box;
+        connect(rows[i].box, &MaskedBox::focusLeft, this, [this, input] { InfluenceInputCheck(input); });
+        m_inputs[i] = rows[i].box;
     }
 
     auto *resultOutline = place(new QFrame(m_dataPage), "Shape1", 240, 2760, 10815, 3615);
@@ -148,10 +116,10 @@ void InfluenceTab::buildNormMetBlock(QWidget *dataPage)
     m_emfWithinNorm->setSurroundingWords(EmfIntroduction, volts);
     addLabel(block, "Label61", volts, 8040, 360, 600, RowHeight);
 
-    addLabel(block, "Label62", withinNorm, 120, 600, 4335, RowHeight);
-    m_permissibleVoltage = addOutputBox(block, "Text5", 4, 4455, 600, 855);
+    addLabel(block, "Label62", withinNorm, 120, 600, 4500, RowHeight);
+    m_permissibleVoltage = addOutputBox(block, "Text5", 4, 4680, 600, 855);
     m_permissibleVoltage->setSurroundingWords(withinNorm, volts);
-    addLabel(block, "Label63", volts, 5370, 600, 600, RowHeight);
+    addLabel(block, "Label63", volts, 5580, 600, 600, RowHeight);
 
     auto *done = addLabel(block, "Label64", QStringLiteral("Рассчет опасного влияния ЛЭП выполнен"),
                           120, 2760, 10335, 375, sansFont(13.5), Qt::AlignHCenter | Qt::AlignTop);

@@ -6,7 +6,7 @@
 #include "widgets/masked_box.h"
 #include "widgets/message_box.h"
 #include "widgets/output_box.h"
-#include "workbook/link_shortcuts.h"
+#include "workbook/page_parts.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -28,32 +28,22 @@ const CataloguePageLayout CablePageLayout{
     [](int row) { return row <= 6 ? 86 + row : 124 + row; },
 };
 
-const QString ForwardCaption = QStringLiteral("Вперед >>");
-const QString CalculateCaption = QStringLiteral("Расчет >>");
 const QString DamagesPerYear = QStringLiteral("повреждений линий связи на 100 км. трассы в год");
-
-struct InputRow {
-    const char *promptName;
-    const char *prompt;
-    int top;
-    const char *boxName;
-    int boxLeft;
-    const char *mask;
-};
 
 // Display and focus order.
 const std::array<InputRow, 7> InputRows{{
     {"Label129", "1. Максимально допустимое импульсное напряжение на изоляции кабеля, В", 600,
-     "MaskEdBox3", 6600, "####"},
+     "MaskEdBox3", 6600, 615, "####"},
     {"Label128", "2. Радиус кабеля по внешней поверхности металлических покровов, мм", 1080,
-     "MaskEdBox2", 6240, "##"},
+     "MaskEdBox2", 6240, 495, "##"},
     {"Label127", "3. Сопротивление металлических покровов кабеля на постоянном токе,Ом/км", 1560,
-     "MaskEdBox1", 6840, "#.##"},
+     "MaskEdBox1", 6840, 615, "#.##"},
     {"Label130", "4. Удельное сопротивления грунта в Ом*м (от 10 до 10000 Ом*м)", 2040, "MaskEdBox4",
-     5640, "####"},
-    {"Label76", "5. Среднее число грозочасов в год", 2520, "MaskEdBox5", 3360, "###"},
-    {"Label77", "6. Среднее сопротивление заземления, Ом", 2880, "MaskEdBox6", 4080, "##"},
-    {"Label78", "7. Среднее расстояние между заземлениями, км", 3360, "MaskEdBox7", 4320, "#.##"},
+     5640, 615, "####"},
+    {"Label76", "5. Среднее число грозочасов в год", 2520, "MaskEdBox5", 3360, 615, "###"},
+    {"Label77", "6. Среднее сопротивление заземления, Ом", 2880, "MaskEdBox6", 4080, 495, "##"},
+    {"Label78", "7. Среднее расстояние между заземлениями, км", 3360, "MaskEdBox7", 4320, 615,
+     "#.##"},
 }};
 
 enum Row { Voltage, Radius, Resistance, Resistivity, Hours, GroundingResistance, GroundingSpacing };
@@ -62,23 +52,9 @@ constexpr int PromptLeft = 360;
 constexpr int RowHeight = 255;
 constexpr int BoxHeight = 285;
 
-int boxWidth(const char *mask)
-{
-    return std::string_view(mask).size() <= 2 ? 495 : 615;
-}
-
 double readBox(const MaskedBox *box)
 {
     return ReadLeadingNumber(box->boxText().toStdString());
-}
-
-LinkLabel *addLink(QWidget *parent, const char *name, const QString &caption, int left, int width,
-                   const QString &shortcut)
-{
-    auto *link = place(new LinkLabel(caption, colours::DarkLinkBlue, sansFont(13.5), parent), name,
-                       left, 7680, width, 375);
-    link->setToolTip(shortcut);
-    return link;
 }
 
 } // namespace
@@ -92,9 +68,10 @@ LightningTab::LightningTab(MessageBox &messages, QWidget *parent)
     m_cables = buildCataloguePage(this, CablePageLayout);
     buildDataPage();
 
-    m_back = addLink(this, "Label141", QStringLiteral("<< Назад"), 2160, 1935, BackShortcutTip);
+    const LinkStyle links{colours::DarkLinkBlue, sansFont(13.5), 7680};
+    m_back = addLink(this, links, "Label141", BackCaption, 2160, 1935, BackShortcutTip);
     m_back->setEnabled(false);
-    m_forward = addLink(this, "Label79", ForwardCaption, 8400, 1575, ForwardShortcutTip);
+    m_forward = addLink(this, links, "Label79", ForwardCaption, 8400, 1575, ForwardShortcutTip);
 
     connect(m_forward, &LinkLabel::clicked, this, &LightningTab::onLabel79Clicked);
     connect(m_back, &LinkLabel::clicked, this, &LightningTab::onLabel141Clicked);
@@ -111,26 +88,12 @@ void LightningTab::buildDataPage()
                      2415, RowHeight);
     m_inHose->setFont(sansFont(DialogFontPoints));
 
-    QWidget *previous = nullptr;
-    std::array<QLabel *, 7> prompts{};
-    for (std::size_t i = 0; i < InputRows.size(); ++i) {
-        const InputRow &row = InputRows[i];
-        auto *prompt = addLabel(m_dataPage, row.promptName, QString::fromUtf8(row.prompt), PromptLeft,
-                                row.top, row.boxLeft - PromptLeft - 60, BoxHeight,
-                                sansFont(DialogFontPoints), Qt::AlignLeft | Qt::AlignVCenter);
-        auto *box = place(new MaskedBox(QString::fromLatin1(row.mask), m_dataPage), row.boxName,
-                          row.boxLeft, row.top, boxWidth(row.mask), BoxHeight);
-        box->setFont(sansFont(DialogFontPoints));
-        prompt->setBuddy(box);
-        if (previous)
-            setTabOrder(previous, box);
-        previous = box;
-        prompts[i] = prompt;
-        m_inputs[i] = box;
-    }
-    setTabOrder(previous, m_inHose);
-    m_hoseRows = {prompts[GroundingResistance], prompts[GroundingSpacing],
-                  m_inputs[GroundingResistance], m_inputs[GroundingSpacing]};
+    const std::vector<InputRowWidgets> inputs = addInputRows(m_dataPage, InputRows, PromptLeft);
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        m_inputs[i] = inputs[i].box;
+    setTabOrder(inputs.back().box, m_inHose);
+    m_hoseRows = {inputs[GroundingResistance].prompt, inputs[GroundingSpacing].prompt,
+                  inputs[GroundingResistance].box, inputs[GroundingSpacing].box};
     for (QWidget *hoseRow : m_hoseRows)
         hoseRow->hide();
 
