@@ -35,7 +35,7 @@ using namespace ulvane;
 
 namespace {
 
-constexpr int ProcessRounds = 15;
+constexpr int ProcessRounds = 25;
 constexpr int InProcessRounds = 30;
 const QSize WindowSize(twips(11880), twips(8595));
 
@@ -163,22 +163,37 @@ struct ProcessFigures {
     double peakMiB = 0;
 };
 
-ProcessFigures measureProcess(const QString &window)
+// One child process: milliseconds from its start to its first painted frame, and its
+// peak memory then.
+ProcessFigures startChild(const QString &window)
 {
-    std::vector<double> times;
-    ProcessFigures figures;
-    for (int round = 0; round < ProcessRounds; ++round) {
-        QProcess child;
-        QElapsedTimer timer;
-        timer.start();
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), window});
-        while (!child.canReadLine() && child.waitForReadyRead(10000)) {
-        }
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        figures.peakMiB = child.readLine().split(' ').value(1).trimmed().toDouble() / 1024;
-        child.waitForFinished();
+    QProcess child;
+    QElapsedTimer timer;
+    timer.start();
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), window});
+    while (!child.canReadLine() && child.waitForReadyRead(10000)) {
     }
-    figures.startMs = medianMs(times);
+    ProcessFigures figures;
+    figures.startMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    figures.peakMiB = child.readLine().split(' ').value(1).trimmed().toDouble() / 1024;
+    child.waitForFinished();
+    return figures;
+}
+
+// The kinds of window take turns, so a change in the machine's load falls on all.
+std::vector<ProcessFigures> measureProcesses(const QStringList &windows)
+{
+    std::vector<std::vector<double>> times(static_cast<std::size_t>(windows.size()));
+    std::vector<ProcessFigures> figures(times.size());
+    for (int round = 0; round < ProcessRounds; ++round) {
+        for (std::size_t i = 0; i < times.size(); ++i) {
+            const ProcessFigures started = startChild(windows[static_cast<qsizetype>(i)]);
+            times[i].push_back(started.startMs);
+            figures[i].peakMiB = started.peakMiB;
+        }
+    }
+    for (std::size_t i = 0; i < times.size(); ++i)
+        figures[i].startMs = medianMs(times[i]);
     return figures;
 }
 
@@ -297,9 +312,11 @@ int main(int argc, char *argv[])
         return runChild(QString::fromLatin1(argv[2]));
 
     installFontSubstitutions();
-    const ProcessFigures ulvaneProcess = measureProcess(QStringLiteral("ulvane"));
-    const ProcessFigures bareProcess = measureProcess(QStringLiteral("bare"));
-    const ProcessFigures plainProcess = measureProcess(QStringLiteral("plain"));
+    const std::vector<ProcessFigures> processes =
+        measureProcesses({QStringLiteral("ulvane"), QStringLiteral("bare"), QStringLiteral("plain")});
+    const ProcessFigures &ulvaneProcess = processes[0];
+    const ProcessFigures &bareProcess = processes[1];
+    const ProcessFigures &plainProcess = processes[2];
     const StepFigures ulvane = measureUlvane();
     const StepFigures bare = measureFloor(false);
     const StepFigures plain = measureFloor(true);
