@@ -81,9 +81,7 @@ AdmissionTestPage::AdmissionTestPage(MessageBox &messages, QWidget *parent)
     // label and would otherwise cross the frame's top line.
     auto *title = addLabel(this, "Label3", QStringLiteral("Тест (5 вопросов)"), 3360, 120, 4935, 600,
                            sansFont(24, {.bold = true}), Qt::AlignHCenter | Qt::AlignTop);
-    QPalette blue = title->palette();
-    blue.setColor(QPalette::WindowText, colours::LinkBlue);
-    title->setPalette(blue);
+    setTextColour(title, colours::LinkBlue);
 
     // A rectangle around the viewport; the viewport hides the middle of its left side,
     // which Line1 draws from inside.

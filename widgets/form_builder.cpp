@@ -44,6 +44,13 @@ QFrame *addPanel(QWidget *parent, const char *name, int left, int top, int width
     return panel;
 }
 
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette coloured = widget->palette();
+    coloured.setColor(QPalette::WindowText, colour);
+    widget->setPalette(coloured);
+}
+
 void fillBackground(QWidget *widget, const QColor &colour)
 {
     QPalette filled = widget->palette();

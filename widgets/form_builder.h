@@ -44,5 +44,6 @@ QFrame *addPanel(QWidget *parent, const char *name, int left, int top, int width
                  const QColor &background);
 
 void fillBackground(QWidget *widget, const QColor &colour);
+void setTextColour(QWidget *widget, const QColor &colour);
 
 } // namespace ulvane

@@ -1,5 +1,7 @@
 #include "widgets/masked_box.h"
 
+#include "calc/number_text.h"
+
 #include <QFocusEvent>
 
 namespace ulvane {
@@ -26,6 +28,11 @@ MaskedBox::MaskedBox(const QString &mask, QWidget *parent)
 QString MaskedBox::boxText() const
 {
     return displayText();
+}
+
+double MaskedBox::number() const
+{
+    return ReadLeadingNumber(boxText().toStdString());
 }
 
 void MaskedBox::focusOutEvent(QFocusEvent *event)

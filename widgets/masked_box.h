@@ -17,6 +17,10 @@ public:
     // The shown text, prompts included.
     QString boxText() const;
 
+    // The box's text read as the studies read it, with ReadLeadingNumber: "5.**" is 5,
+    // "**12*" is 0.
+    double number() const;
+
 signals:
     // The keyboard focus left for another control of the same window; not sent when
     // the window itself loses activation (a message box opening, another program).

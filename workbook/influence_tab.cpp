@@ -1,6 +1,5 @@
 #include "workbook/influence_tab.h"
 
-#include "calc/number_text.h"
 #include "widgets/form_builder.h"
 #include "widgets/link_label.h"
 #include "widgets/masked_box.h"
@@ -123,9 +122,7 @@ void InfluenceTab::buildNormMetBlock(QWidget *dataPage)
 
     auto *done = addLabel(block, "Label64", QStringLiteral("Рассчет опасного влияния ЛЭП выполнен"),
                           120, 2760, 10335, 375, sansFont(13.5), Qt::AlignHCenter | Qt::AlignTop);
-    QPalette black = done->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    done->setPalette(black);
+    setTextColour(done, Qt::black);
 }
 
 void InfluenceTab::buildProtectionBlock(QWidget *dataPage)
@@ -232,7 +229,7 @@ void InfluenceTab::InfluenceInputCheck(InfluenceInput input)
 {
     MaskedBox *box = m_inputs[static_cast<std::size_t>(input)];
     const InputRange &range = InfluenceInputRange(input);
-    if (range.admits(ReadLeadingNumber(box->boxText().toStdString())))
+    if (range.admits(box->number()))
         return;
     m_messages.show(window(), qtText(range.Message));
     box->setText(qtText(range.ResetText));
@@ -241,7 +238,7 @@ void InfluenceTab::InfluenceInputCheck(InfluenceInput input)
 InfluenceInputs InfluenceTab::ReadInfluenceInputs() const
 {
     auto read = [this](InfluenceInput input) {
-        return ReadLeadingNumber(m_inputs[static_cast<std::size_t>(input)]->boxText().toStdString());
+        return m_inputs[static_cast<std::size_t>(input)]->number();
     };
     InfluenceInputs inputs;
     inputs.SoilResistivity = read(InfluenceInput::SoilResistivity);

@@ -1,6 +1,5 @@
 #include "workbook/lightning_tab.h"
 
-#include "calc/number_text.h"
 #include "widgets/form_builder.h"
 #include "widgets/link_label.h"
 #include "widgets/masked_box.h"
@@ -51,11 +50,6 @@ enum Row { Voltage, Radius, Resistance, Resistivity, Hours, GroundingResistance,
 constexpr int PromptLeft = 360;
 constexpr int RowHeight = 255;
 constexpr int BoxHeight = 285;
-
-double readBox(const MaskedBox *box)
-{
-    return ReadLeadingNumber(box->boxText().toStdString());
-}
 
 } // namespace
 
@@ -188,13 +182,13 @@ void LightningTab::onCheck1Clicked()
 LightningInputs LightningTab::ReadLightningInputs() const
 {
     LightningInputs inputs;
-    inputs.ImpulseVoltage = readBox(m_inputs[Voltage]);
-    inputs.SheathResistance = readBox(m_inputs[Resistance]);
-    inputs.SoilResistivity = readBox(m_inputs[Resistivity]);
-    inputs.ThunderstormHours = readBox(m_inputs[Hours]);
-    inputs.GroundingResistance = readBox(m_inputs[GroundingResistance]);
-    inputs.GroundingSpacing = readBox(m_inputs[GroundingSpacing]);
-    inputs.CableRadius = readBox(m_inputs[Radius]);
+    inputs.ImpulseVoltage = m_inputs[Voltage]->number();
+    inputs.SheathResistance = m_inputs[Resistance]->number();
+    inputs.SoilResistivity = m_inputs[Resistivity]->number();
+    inputs.ThunderstormHours = m_inputs[Hours]->number();
+    inputs.GroundingResistance = m_inputs[GroundingResistance]->number();
+    inputs.GroundingSpacing = m_inputs[GroundingSpacing]->number();
+    inputs.CableRadius = m_inputs[Radius]->number();
     inputs.InHose = m_cableInHose;
     return inputs;
 }
