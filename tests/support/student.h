@@ -1,48 +1,161 @@
 #pragma once
 
+#include "app/program.h"
+#include "app/start_window.h"
+#include "widgets/message_box.h"
+#include "widgets/tab_container.h"
+#include "workbook/workbook_window.h"
+
+#include <QAbstractButton>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
 #include <QTest>
-#include <QWidget>
+#include <QWindow>
 
-namespace ulvane::student {
+#include <gtest/gtest.h>
 
-// What a student does with the mouse and keyboard, on controls found by name.
-template<typename Control = QWidget>
-Control *find(QWidget *window, const char *name)
+#include <memory>
+#include <ostream>
+
+// Lets a failing expectation print the texts it compared.
+inline std::ostream &operator<<(std::ostream &out, const QString &text)
 {
-    auto *control = window->findChild<Control *>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("no control named %s", name);
-    return control;
+    return out << text.toStdString();
 }
 
-inline void click(QWidget *window, const char *name)
+inline void PrintTo(const QString &text, std::ostream *out)
 {
-    QWidget *control = find(window, name);
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+    *out << '"' << text << '"';
 }
 
-// Clicks into a box at its first position, as a student does before typing.
-inline void clickInto(QWidget *window, const char *name)
-{
-    QWidget *box = find(window, name);
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(3, box->height() / 2));
-}
+namespace ulvane {
 
-inline void typeInto(QWidget *window, const char *name, const QString &keys)
-{
-    clickInto(window, name);
-    QTest::keyClicks(find(window, name), keys);
-}
+// Records each message instead of showing it; the student closes it at once.
+struct RecordingMessageBox : MessageBox {
+    void show(QWidget *, const QString &text) override { shown.append(text); }
+    QString take() { return std::exchange(shown, {}).join(QStringLiteral(" | ")); }
+    QStringList shown;
+};
 
-// A key goes where the keyboard focus is, as on a real keyboard.
-inline void pressKey(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+// A student at a freshly started program, acting on the controls of the open window
+// by their names and reading what they show.
+class StudentTest : public testing::Test
 {
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, key, modifiers);
-}
+protected:
+    void SetUp() override { restart(); }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
-inline void pressTab(QWidget *window)
-{
-    pressKey(window, Qt::Key_Tab);
-}
+    void restart()
+    {
+        program.reset();
+        messages.shown.clear();
+        program = std::make_unique<Program>(messages);
+        program->start();
+        activate(program->startWindow());
+    }
 
-} // namespace ulvane::student
+    // Past the start window with the access code, the given tab in front.
+    void openWorkbook(int tab)
+    {
+        act("type Text1 R2864; click Command1");
+        activate(program->workbook());
+        act(QStringLiteral("tab %1").arg(tab));
+    }
+
+    QWidget *window() const
+    {
+        settle();
+        return program->startWindow() ? program->startWindow() : static_cast<QWidget *>(program->workbook());
+    }
+
+    template<typename Control = QWidget>
+    Control *find(const QString &name) const
+    {
+        auto *control = window()->findChild<Control *>(name);
+        if (!control)
+            qFatal("no control named %s", qPrintable(name));
+        return control;
+    }
+
+    // Actions separated by ";": "click X", "dclick X" (a double click as the platform
+    // delivers it), "type X keys" (click into X, then type), "key K" (Tab, Alt+Left...
+    // where the focus is), "press X" (a screen reader's press), "set X text" (the
+    // program sets a box) and "tab N" (a click on a workbook tab).
+    void act(const QString &script)
+    {
+        for (const QString &action : script.split(u';', Qt::SkipEmptyParts)) {
+            const QStringList words = action.trimmed().split(u' ');
+            const QString &verb = words[0];
+            const QString rest = words.mid(2).join(u' ');
+            QWidget *control = verb == u"key" || verb == u"tab" ? nullptr : find(words[1]);
+            if (verb == u"click") {
+                QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+            } else if (verb == u"dclick") {
+                QTest::mouseDClick(control->window()->windowHandle(), Qt::LeftButton, {},
+                                   control->mapTo(control->window(), control->rect().center()));
+            } else if (verb == u"type") {
+                QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, control->height() / 2));
+                QTest::keyClicks(control, rest);
+            } else if (verb == u"key") {
+                const QKeyCombination keys = QKeySequence::fromString(words[1])[0];
+                QWidget *focused = QApplication::focusWidget();
+                QTest::keyClick(focused ? focused : window(), keys.key(), keys.keyboardModifiers());
+            } else if (verb == u"press") {
+                QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+            } else if (verb == u"set") {
+                qobject_cast<QLineEdit *>(control)->setText(rest);
+            } else {
+                QTabBar *tabs = find<TabContainer>(QStringLiteral("SSTab1"))->tabBar();
+                QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(words[1].toInt()).center());
+            }
+        }
+    }
+
+    // What the control shows, whether or not it is visible now.
+    QString shown(const QString &name) const
+    {
+        QWidget *control = find(name);
+        if (auto *label = qobject_cast<QLabel *>(control))
+            return label->text();
+        if (auto *box = qobject_cast<QLineEdit *>(control))
+            return box->displayText();
+        return qobject_cast<QAbstractButton *>(control)->text();
+    }
+
+    // The controls among names that the student sees, in that order: a label with its
+    // caption, a box with its text, "off" when disabled, "✓" when ticked.
+    QString seen(const QString &names) const
+    {
+        QStringList parts;
+        for (const QString &name : names.split(u' ')) {
+            QWidget *control = find(name);
+            if (!control->isVisible())
+                continue;
+            QString part = name + (control->isEnabled() ? "" : " off");
+            if (auto *button = qobject_cast<QAbstractButton *>(control))
+                part += button->isChecked() ? " ✓" : "";
+            else if (qobject_cast<QLabel *>(control) || qobject_cast<QLineEdit *>(control))
+                part += QStringLiteral(" «%1»").arg(shown(name));
+            parts.append(part);
+        }
+        return parts.join(u' ');
+    }
+
+    static void activate(QWidget *window)
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+
+    // Lets a closed window's deferred deletion happen.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    RecordingMessageBox messages;
+    std::unique_ptr<Program> program;
+};
+
+} // namespace ulvane

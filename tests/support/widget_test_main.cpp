@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-// Widget tests share one application; every test builds a fresh window. They run
-// offscreen unless told otherwise, also when ctest lists them at build time.
+// Widget tests share one application set up as the program's; every test builds
+// fresh windows. Offscreen unless told otherwise, also when ctest lists them.
 int main(int argc, char *argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
