@@ -77,11 +77,12 @@ AdmissionTestPage::AdmissionTestPage(MessageBox &messages, QWidget *parent)
     : QFrame(parent)
     , m_messages(messages)
 {
-    // 120 twips above its place in the old layout: 24 pt glyphs are taller than the
-    // label and would otherwise cross the frame's top line.
-    auto *title = addLabel(this, "Label3", QStringLiteral("Тест (5 вопросов)"), 3360, 120, 4935, 600,
+    auto *title = addLabel(this, "Label3", QStringLiteral("Тест (5 вопросов)"), 3360, 240, 4935, 495,
                            sansFont(24, {.bold = true}), Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(title, colours::LinkBlue);
+    // A 24 pt line is taller than the title's 495 twips: its leading goes above the
+    // label, so the descenders end clear of the frame line just below.
+    title->setContentsMargins(0, title->height() - 2 - title->fontMetrics().height(), 0, 0);
 
     // A rectangle around the viewport; the viewport hides the middle of its left side,
     // which Line1 draws from inside.

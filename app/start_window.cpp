@@ -65,7 +65,7 @@ void StartWindow::buildStartPage()
                            7335, 735, sansFont(12, {.italic = true}), centred);
     topic->setWordWrap(true);
     auto *prompt = addLabel(page, "Label5", QStringLiteral("Введите пароль (необязательно)"), 3533,
-                            3840, 4815, 375, sansFont(12, {.bold = true, .underline = true}), centred);
+                            3840, 4815, 375, sansFont(12, {.bold = true, .underline = true}));
 
     m_accessCode = place(new QLineEdit(page), "Text1", 5633, 4440, 615, 285);
     auto *stars = new StarPasswordStyle;

@@ -9,8 +9,8 @@
 // and the peak memory of a process that has painted its first window.
 #include "app/program.h"
 #include "app/start_window.h"
-#include "widgets/fonts.h"
 #include "widgets/message_box.h"
+#include "widgets/start_up.h"
 #include "widgets/tab_container.h"
 #include "widgets/twips.h"
 #include "workbook/workbook_window.h"
@@ -142,7 +142,7 @@ int runChild(const QString &window)
     std::unique_ptr<FloorWindow> floor;
     QWidget *shown = nullptr;
     if (window == QLatin1String("ulvane")) {
-        installFontSubstitutions();
+        setUpApplication();
         messages = std::make_unique<ModalMessageBox>();
         program = std::make_unique<Program>(*messages);
         program->start();
@@ -311,7 +311,7 @@ int main(int argc, char *argv[])
     if (argc == 3 && QLatin1String(argv[1]) == QLatin1String("--child"))
         return runChild(QString::fromLatin1(argv[2]));
 
-    installFontSubstitutions();
+    setUpApplication();
     const std::vector<ProcessFigures> processes =
         measureProcesses({QStringLiteral("ulvane"), QStringLiteral("bare"), QStringLiteral("plain")});
     const ProcessFigures &ulvaneProcess = processes[0];

@@ -20,6 +20,8 @@ QPushButton *addCommandButton(QWidget *parent, const char *name, const QString &
 {
     auto *button = place(new QPushButton(caption, parent), name, left, top, width, height);
     button->setFont(sansFont(13.5));
+    // Return and Enter press the focused button, as Space does.
+    button->setAutoDefault(true);
     QPalette grey = button->palette();
     grey.setColor(QPalette::Button, colours::ButtonGrey);
     button->setPalette(grey);

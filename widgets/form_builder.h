@@ -32,7 +32,8 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, int 
                  int width, int height, const QFont &font = sansFont(DialogFontPoints),
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
-// A push button of the start window: 13.5 pt on light grey.
+// A push button of the start window: 13.5 pt on light grey, pressed by Space, Return
+// or Enter while it has the focus.
 QPushButton *addCommandButton(QWidget *parent, const char *name, const QString &caption, int left,
                               int top, int width, int height);
 

@@ -74,6 +74,13 @@ void LinkLabel::mousePressEvent(QMouseEvent *event)
     event->accept();
 }
 
+// The second press of a double click: its first click has acted already.
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_pressed = false;
+    event->accept();
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool wasPressed = m_pressed;

@@ -47,12 +47,11 @@ void addHeaderCell(QWidget *page, const CataloguePageLayout::Header &header, con
     cell->setAutoFillBackground(true);
 }
 
-// Value cells are centred between the grid lines of their column.
-void addValueCell(QWidget *page, int number, std::string_view text, int columnLeft,
-                  int columnRight, int top)
+void addValueCell(QWidget *page, int number, std::string_view text, int left, int right, int top,
+                  Qt::Alignment alignment)
 {
-    addLabel(page, controlName("Label", number).constData(), qtText(text), columnLeft, top,
-             columnRight - columnLeft, RowHeight, sansFont(DialogFontPoints), Qt::AlignCenter);
+    addLabel(page, controlName("Label", number).constData(), qtText(text), left, top, right - left,
+             RowHeight, sansFont(DialogFontPoints), alignment);
 }
 
 } // namespace
@@ -96,11 +95,11 @@ CataloguePage buildCataloguePage(QWidget *tab, const CataloguePageLayout &layout
         result.rows.append(option);
 
         addValueCell(page, layout.resistanceCellNumber(row), cable.SheathResistance.Text, lines[0],
-                     lines[1], top);
+                     lines[1], top, Qt::AlignCenter);
         addValueCell(page, layout.voltageCellNumber(row), cable.MaxImpulseVoltageText, lines[1],
-                     lines[2], top);
+                     lines[2], top, Qt::AlignCenter);
         addValueCell(page, layout.fourthCellNumber(row), (cable.*layout.fourthColumn).Text,
-                     lines[2], GridRight, top);
+                     layout.fourthCellLeft, GridRight, top, Qt::AlignLeft | Qt::AlignVCenter);
     }
     return result;
 }

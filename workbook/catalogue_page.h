@@ -27,6 +27,7 @@ struct CataloguePageLayout {
     Header voltageHeader;
     Header fourthHeader;
     const char *fourthHeaderText;
+    int fourthCellLeft; // the other value cells are centred in their columns
     bool fourthHeaderInDesktopColour;
     int columnLines[3];
     int secondLineBottom;

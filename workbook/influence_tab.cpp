@@ -19,7 +19,7 @@ namespace {
 const CataloguePageLayout CablePageLayout{
     "Frame1", 840, "Label2", 360,
     {"Text1", 2400, 2535}, {"Text2", 5160, 3135}, {"Text3", 8520, 2775},
-    "КЗД (f=50 Гц) металлических\r\nпокровов, Sоб\r\n", false,
+    "КЗД (f=50 Гц) металлических\r\nпокровов, Sоб\r\n", 9720, false,
     {2280, 5040, 8400}, 6840, &CableType::ShieldingFactor,
     [](int row) { return row; },
     [](int row) { return 2 + row; },

@@ -19,7 +19,7 @@ namespace {
 const CataloguePageLayout CablePageLayout{
     "Frame5", 720, "Label125", 120,
     {"Text11", 1920, 2535}, {"Text10", 4800, 3135}, {"Text15", 8160, 3135},
-    "Внешний диаметр кабеля по\r\nметаллическим покровам, мм\r\n", true,
+    "Внешний диаметр кабеля по\r\nметаллическим покровам, мм\r\n", 9480, true,
     {1800, 4680, 8040}, 6960, &CableType::OuterDiameter,
     [](int row) { return 33 - row; },
     [](int row) { return 125 - row; },

@@ -45,6 +45,8 @@ TEST_F(StartWindowTest, OnlyTheExactCodeSkipsTheTest)
         {"sixth_character_not_taken", "type Text1 R28649; click Command1", "Form2"},
         {"enter_in_the_box_does_nothing", "type Text1 R2864; key Return; key Enter", "Frame1"},
         {"space_on_the_focused_button", "type Text1 R2864; key Tab; key Space", "Form2"},
+        {"return_on_the_focused_button", "type Text1 R2864; key Tab; key Return", "Form2"},
+        {"enter_on_the_focused_button", "type Text1 R2864; key Tab; key Enter", "Form2"},
     };
     for (const auto &c : cases) {
         restart();
@@ -54,6 +56,7 @@ TEST_F(StartWindowTest, OnlyTheExactCodeSkipsTheTest)
     restart();
     act("type Text1 R2");
     EXPECT_EQ(seen("Text1"), "Text1 «**»");
+    EXPECT_EQ(find<QLabel>("Label5")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
 }
 
 TEST_F(StartWindowTest, PassesExactlyOnTheKeyIgnoringQuestionFive)
@@ -99,6 +102,7 @@ TEST_F(StartWindowTest, PagingMovesTheStripWithinItsBounds)
         EXPECT_EQ(find("Frame4")->y(), twips(360) + twips(c.lastTop) - twips(7080));
     }
     EXPECT_LE(find("Frame8")->geometry().bottom(), find("Frame3")->height());
+    EXPECT_EQ(find("Label3")->geometry(), twipsRect(3360, 240, 4935, 495));
 }
 
 // The event loop runs as in the program; exec() returns once no window is left.

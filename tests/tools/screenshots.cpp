@@ -2,7 +2,7 @@
 // look at: clipped or overlapping text shows there, not in a test.
 #include "support/student.h"
 
-#include "widgets/fonts.h"
+#include "widgets/start_up.h"
 
 #include <QDir>
 
@@ -43,7 +43,7 @@ TEST_F(Screenshots, EveryPage)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    ulvane::installFontSubstitutions();
+    ulvane::setUpApplication();
     ulvane::folder.setPath(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -28,6 +28,7 @@ TEST_F(InfluenceTabTest, PageFlow)
         {"start", "", "Frame1 " + choice, ""},
         {"back_disabled", "click Label53; key Alt+Left; press Label53", "Frame1 " + choice, ""},
         {"forward", "click Label52", "Frame2 " + data, ""},
+        {"forward_double_click", "dclick Label52", "Frame2 " + data, ""},
         {"forward_by_keyboard", "key Alt+Right", "Frame2 " + data, ""},
         {"forward_by_screen_reader", "press Label52", "Frame2 " + data, ""},
         {"calculate_empty", "click Label52; click Label54", "Frame2 " + data, Missing},

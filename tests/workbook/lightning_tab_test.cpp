@@ -29,6 +29,7 @@ TEST_F(LightningTabTest, PageFlow)
         {"start", "", choice, false, ""},
         {"back_disabled", "click Label141; key Alt+Left; press Label141", choice, false, ""},
         {"forward", "click Label79", data, false, ""},
+        {"forward_double_click", "dclick Label79", data, false, ""},
         {"forward_by_keyboard", "key Alt+Right", data, false, ""},
         {"calculate_without_radius", "click Label79; click Label79", data, false, "Не задан радиус кабеля"},
         {"back", "click Label79; key Alt+Left", choice, false, ""},

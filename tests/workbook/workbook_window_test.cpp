@@ -27,11 +27,11 @@ TEST_F(WorkbookWindowTest, CatalogueCellsShowThePrintedTexts)
     openWorkbook(0);
     const struct { const char *name; const char *text; int left; } cells[] = {
         {"Label3", "5,23", 0},    {"Label18", "1,38", 0},     {"Label19", "3800", 0},
-        {"Label34", "3400", 0},   {"Label35", "0,7", 0},   {"Label40", "0,11", 0},
-        {"Label42", "0,15", 0}, {"Label51", "0,53", 0}, {"Label124", "5,23", 0},
+        {"Label34", "3400", 0},   {"Label35", "0,7", 9720},   {"Label40", "0,11", 9720},
+        {"Label42", "0,15", 9720}, {"Label51", "0,53", 9720}, {"Label124", "5,23", 0},
         {"Label109", "1,38", 0},  {"Label108", "3800", 0},    {"Label93", "3400", 0},
-        {"Label87", "23,7", 0}, {"Label92", "21,2", 0}, {"Label131", "21,6", 0},
-        {"Label140", "26,8", 0},
+        {"Label87", "23,7", 9480}, {"Label92", "21,2", 9480}, {"Label131", "21,6", 9480},
+        {"Label140", "26,8", 9480},
     };
     for (const auto &cell : cells) {
         auto *label = find<QLabel>(cell.name);
