@@ -9,15 +9,8 @@ const QString Missing = QStringLiteral("Введены не все данные"
 const QString NotSuitable = QStringLiteral("Вывод: в данных условиях кабель не пригоден к использованию , т.к. "
                                            "степень воздействия ЛЭП превышает допустимые нормы");
 
-class InfluenceTabTest : public StudentTest
-{
-protected:
-    void SetUp() override
-    {
-        StudentTest::SetUp();
-        openWorkbook(0);
-    }
-};
+// Every case opens the workbook afresh on this tab.
+using InfluenceTabTest = StudentTest;
 
 TEST_F(InfluenceTabTest, PageFlow)
 {
@@ -72,6 +65,7 @@ TEST_F(InfluenceTabTest, LeavingABoxChecksItsRange)
         {3, "5", true, "5.***"},   {4, "", false, "1.00"},       {4, "099", false, "1.00"},
         {4, "1", true, "1.**"},    {4, "9999", true, "9.99"},
     };
+    openWorkbook(0);
     act("click Label52");
     for (const auto &c : cases) {
         const QString box = QStringLiteral("Mask%1").arg(c.box);

@@ -9,15 +9,8 @@ const QString Tab1 = QStringLiteral("Frame5 Frame6 Label126 Label77 MaskEdBox6 L
 const QString Results = QStringLiteral("Text9 Text13 Text14");
 const QString Typed = QStringLiteral("type MaskEdBox2 10; type MaskEdBox1 150; type MaskEdBox4 ");
 
-class LightningTabTest : public StudentTest
-{
-protected:
-    void SetUp() override
-    {
-        StudentTest::SetUp();
-        openWorkbook(1);
-    }
-};
+// Every case opens the workbook afresh on this tab.
+using LightningTabTest = StudentTest;
 
 TEST_F(LightningTabTest, PageFlow)
 {
