@@ -16,10 +16,9 @@
 namespace ulvane {
 namespace {
 
-const QStringList OwnSentences = {
-    "Тест не пройден", "Введены не все данные", "Не задан радиус кабеля",
-    "Значение задается в интервале от 10 до 10000 Ом*м", "Значение задается в интервале от 0.01 до 5 км",
-    "Значение задается в интервале от 0.5 до 5 км", "Значение задается в интервале от 1 до 10 кА"};
+// The program's own sentences; the start window says only the first.
+const QRegularExpression OwnSentence("^(Тест не пройден|Введены не все данные|Не задан радиус кабеля|Значение "
+                                     "задается в интервале от (10 до 10000 Ом\\*м|0.01 до 5 км|0.5 до 5 км|1 до 10 кА))$");
 const QStringList Keys = {"Backspace", "Delete", "Tab", "Shift+Backtab", "Left", "Right", "Home", "End", "Space",
                           "Return", "Alt+Left", "Alt+Right", "Ctrl+V", "0", "1", "5", "9", "R", "2", "8", "6", "4"};
 const QStringList Pastes = {"abc", "3,5", "-12", "ρ=100", "🙂7", "1.2.3", QString(300, u'9'), " 4 2 "};
@@ -94,7 +93,7 @@ TEST_P(RandomStudentTest, KeepsEveryInvariant)
                                + actions.mid(actions.size() - 40).join("\n  ");
 
         for (const QString &message : std::as_const(messages.shown))
-            ASSERT_TRUE(OwnSentences.contains(message) && (program->workbook() || message == OwnSentences[0]))
+            ASSERT_TRUE(OwnSentence.match(message).hasMatch() && (program->workbook() || message.startsWith("Тест")))
                 << message << "\n" << replay;
         messages.shown.clear();
         if (!program->workbook())

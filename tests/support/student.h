@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
@@ -24,11 +25,6 @@
 inline std::ostream &operator<<(std::ostream &out, const QString &text)
 {
     return out << text.toStdString();
-}
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text << '"';
 }
 
 namespace ulvane {
@@ -83,14 +79,15 @@ protected:
     // Actions separated by ";": "click X", "dclick X" (a double click as the platform
     // delivers it), "type X keys" (click into X, then type), "key K" (Tab, Alt+Left...
     // where the focus is), "press X" (a screen reader's press), "set X text" (the
-    // program sets a box) and "tab N" (a click on a workbook tab).
+    // program sets a box), "tab N" (a click on a workbook tab) and "shot NAME" (a
+    // picture of the window into the folder ULVANE_SCREENSHOTS names, if it does).
     void act(const QString &script)
     {
         for (const QString &action : script.split(u';', Qt::SkipEmptyParts)) {
             const QStringList words = action.trimmed().split(u' ');
             const QString &verb = words[0];
             const QString rest = words.mid(2).join(u' ');
-            QWidget *control = verb == u"key" || verb == u"tab" ? nullptr : find(words[1]);
+            QWidget *control = verb == u"key" || verb == u"tab" || verb == u"shot" ? nullptr : find(words[1]);
             if (verb == u"click") {
                 QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
             } else if (verb == u"dclick") {
@@ -108,6 +105,9 @@ protected:
                     QAccessibleActionInterface::pressAction());
             } else if (verb == u"set") {
                 qobject_cast<QLineEdit *>(control)->setText(rest);
+            } else if (verb == u"shot") {
+                if (const QString folder = qEnvironmentVariable("ULVANE_SCREENSHOTS"); !folder.isEmpty())
+                    window()->grab().save(QDir(folder).filePath(words[1] + ".png"));
             } else {
                 QTabBar *tabs = find<TabContainer>(QStringLiteral("SSTab1"))->tabBar();
                 QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(words[1].toInt()).center());
@@ -143,6 +143,51 @@ protected:
             parts.append(part);
         }
         return parts.join(u' ');
+    }
+
+    // Every named control of the open window in the order it was built, one line
+    // each: its place, whether it shows, its text, mask, font, own colours and how a
+    // screen reader names it.
+    QStringList described() const
+    {
+        QStringList lines{window()->objectName() + " «" + window()->windowTitle() + "»"};
+        for (QWidget *control : window()->findChildren<QWidget *>()) {
+            if (control->objectName().isEmpty() || control->objectName().startsWith("qt_")
+                || qobject_cast<QTabBar *>(control->parentWidget()))
+                continue;
+            const QRect place = control->geometry();
+            const QFont font = control->font();
+            QString line = QStringLiteral("%1 %2 %3,%4 %5x%6%7 %8 %9px%10%11%12")
+                               .arg(control->objectName(), control->metaObject()->className())
+                               .arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height())
+                               .arg(control->isVisibleTo(window()) ? "" : " hidden", font.family())
+                               .arg(font.pixelSize())
+                               .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "",
+                                    font.underline() ? " underline" : "");
+            if (auto *label = qobject_cast<QLabel *>(control))
+                line += QStringLiteral(" align %1").arg(int(label->alignment()));
+            if (auto *box = qobject_cast<QLineEdit *>(control))
+                line += " mask " + box->inputMask() + QStringLiteral(" align %1").arg(int(box->alignment()));
+            if (auto *tabs = qobject_cast<TabContainer *>(control)) {
+                for (int tab = 0; tab < tabs->tabBar()->count(); ++tab)
+                    line += " tab «" + tabs->tabBar()->tabText(tab) + "»";
+            }
+            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+                if (control->palette().isBrushSet(QPalette::Active, role))
+                    line += ' ' + control->palette().color(role).name();
+            }
+            QString text;
+            if (qobject_cast<QLabel *>(control) || qobject_cast<QLineEdit *>(control)
+                || qobject_cast<QAbstractButton *>(control))
+                line += " «" + (text = shown(control->objectName())) + "»";
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            line += QStringLiteral(" role %1").arg(int(accessible->role()));
+            if (const QString name = accessible->text(QAccessible::Name); name != text)
+                line += " named «" + name + "»";
+            line += control->toolTip().isEmpty() ? "" : " tip «" + control->toolTip() + "»";
+            lines.append(line.replace(u'\n', QStringLiteral("\\n")));
+        }
+        return lines;
     }
 
     static void activate(QWidget *window)
