@@ -145,15 +145,24 @@ protected:
         return parts.join(u' ');
     }
 
-    // Every named control of the open window in the order it was built, one line
-    // each: its place, whether it shows, its text, mask, font, own colours and how a
-    // screen reader names it.
+    // The order Tab takes through the open window, then every named control in the
+    // order it was built, one line each: its place, whether it shows, its text, mask,
+    // font, own colours and how a screen reader names it.
     QStringList described() const
     {
+        auto ours = [](QWidget *control) {
+            return !control->objectName().isEmpty() && !control->objectName().startsWith("qt_")
+                   && !qobject_cast<QTabBar *>(control->parentWidget());
+        };
         QStringList lines{window()->objectName() + " «" + window()->windowTitle() + "»"};
+        QStringList tabOrder;
+        for (QWidget *control = window()->nextInFocusChain(); control != window(); control = control->nextInFocusChain()) {
+            if (ours(control) && control->focusPolicy() & Qt::TabFocus)
+                tabOrder.append(control->objectName());
+        }
+        lines.append("Tab: " + tabOrder.join(u' '));
         for (QWidget *control : window()->findChildren<QWidget *>()) {
-            if (control->objectName().isEmpty() || control->objectName().startsWith("qt_")
-                || qobject_cast<QTabBar *>(control->parentWidget()))
+            if (!ours(control))
                 continue;
             const QRect place = control->geometry();
             const QFont font = control->font();

@@ -52,27 +52,6 @@ TEST_F(WorkbookWindowTest, AltArrowsPressTheLinksForTheFocusedBox)
     EXPECT_EQ(messages.take(), "Введены не все данные");
 }
 
-// Tab moves through the inputs in the order of their rows, then the hose option.
-TEST_F(WorkbookWindowTest, TabMovesThroughTheInputsInRowOrder)
-{
-    const struct { int tab; const char *actions; const char *order; } cases[] = {
-        {0, "click Label52; click Mask1", "Mask1 Mask2 Mask3 Mask4"},
-        {1, "click Label79; click Check1; click MaskEdBox3",
-         "MaskEdBox3 MaskEdBox2 MaskEdBox1 MaskEdBox4 MaskEdBox5 MaskEdBox6 MaskEdBox7 Check1"},
-    };
-    for (const auto &c : cases) {
-        restart();
-        openWorkbook(c.tab);
-        act(c.actions);
-        QStringList order;
-        for (qsizetype i = QString(c.order).count(u' '); i >= 0; --i) {
-            order.append(QApplication::focusWidget()->objectName());
-            act("key Tab");
-        }
-        EXPECT_EQ(order.join(u' '), c.order);
-    }
-}
-
 // Pictures of every page of both windows, for a person to look at when
 // ULVANE_SCREENSHOTS names a folder: clipped or overlapping text shows there.
 TEST_F(WorkbookWindowTest, EveryPageAsAPicture)
