@@ -178,13 +178,17 @@ protected:
             if (auto *box = qobject_cast<QLineEdit *>(control))
                 line += " mask " + box->inputMask() + QStringLiteral(" align %1").arg(int(box->alignment()));
             if (auto *tabs = qobject_cast<TabContainer *>(control)) {
+                line += " tabs in " + tabs->tabBar()->font().family();
                 for (int tab = 0; tab < tabs->tabBar()->count(); ++tab)
-                    line += " tab «" + tabs->tabBar()->tabText(tab) + "»";
+                    line += " «" + tabs->tabBar()->tabText(tab) + "»";
             }
-            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::Button}) {
                 if (control->palette().isBrushSet(QPalette::Active, role))
                     line += ' ' + control->palette().color(role).name();
             }
+            // A fill in the platform's button colour differs between platforms by design.
+            if (const QColor fill = control->palette().color(QPalette::Window); control->autoFillBackground())
+                line += " filled " + (fill == QApplication::palette().color(QPalette::Button) ? "button" : fill.name());
             QString text;
             if (qobject_cast<QLabel *>(control) || qobject_cast<QLineEdit *>(control)
                 || qobject_cast<QAbstractButton *>(control))
