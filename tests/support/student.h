@@ -76,11 +76,12 @@ protected:
         return control;
     }
 
-    // Actions separated by ";": "click X", "dclick X" (a double click as the platform
-    // delivers it), "type X keys" (click into X, then type), "key K" (Tab, Alt+Left...
-    // where the focus is), "press X" (a screen reader's press), "set X text" (the
-    // program sets a box), "tab N" (a click on a workbook tab) and "shot NAME" (a
-    // picture of the window into the folder ULVANE_SCREENSHOTS names, if it does).
+    // Actions separated by ";": "click X", "release X" (a press that began elsewhere),
+    // "dclick X" (a double click as the platform delivers it), "type X keys" (click
+    // into X, then type), "key K" (Tab, Alt+Left... where the focus is), "press X" (a
+    // screen reader's press), "set X text" (the program sets a box), "tab N" (a click
+    // on a workbook tab) and "shot NAME" (a picture of the window into the folder
+    // ULVANE_SCREENSHOTS names, if it does).
     void act(const QString &script)
     {
         for (const QString &action : script.split(u';', Qt::SkipEmptyParts)) {
@@ -90,6 +91,8 @@ protected:
             QWidget *control = verb == u"key" || verb == u"tab" || verb == u"shot" ? nullptr : find(words[1]);
             if (verb == u"click") {
                 QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+            } else if (verb == u"release") {
+                QTest::mouseRelease(control, Qt::LeftButton, {}, control->rect().center());
             } else if (verb == u"dclick") {
                 QTest::mouseDClick(control->window()->windowHandle(), Qt::LeftButton, {},
                                    control->mapTo(control->window(), control->rect().center()));
@@ -178,7 +181,8 @@ protected:
             if (auto *box = qobject_cast<QLineEdit *>(control))
                 line += " mask " + box->inputMask() + QStringLiteral(" align %1").arg(int(box->alignment()));
             if (auto *tabs = qobject_cast<TabContainer *>(control)) {
-                line += " tabs in " + tabs->tabBar()->font().family();
+                const QRect row = tabs->tabBar()->geometry();
+                line += QStringLiteral(" tabs %1x%2 in ").arg(row.width()).arg(row.height()) + tabs->tabBar()->font().family();
                 for (int tab = 0; tab < tabs->tabBar()->count(); ++tab)
                     line += " «" + tabs->tabBar()->tabText(tab) + "»";
             }

@@ -27,6 +27,7 @@ TEST_F(InfluenceTabTest, PageFlow)
         {"back_by_screen_reader", "press Label53", back, ""},
         {"forward_by_screen_reader", "press Label52", "Frame2 " + data, ""},
         {"calculate_empty", "click Label54", "Frame2 " + data, Missing},
+        {"release_without_press", "release Label53", "Frame2 " + data, ""},
         {"back_after_calculating", "click Label53", returned, ""},
         {"forward_captioned_calculate_only_moves", "click Label52", "Frame2 " + data, ""},
         {"calculate_without_a_box", "type Mask1 100; type Mask2 050; type Mask3 1; click Label54", "Frame2 " + data,
