@@ -1,0 +1,15 @@
+# Links Qt's offscreen platform plugin into every executable under a folder, so that
+# QT_QPA_PLATFORM=offscreen finds it in a static Qt.
+function(ulvane_import_offscreen_plugin folder)
+    get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+        get_target_property(type ${target} TYPE)
+        if(type STREQUAL "EXECUTABLE")
+            qt_import_plugins(${target} INCLUDE Qt6::QOffscreenIntegrationPlugin)
+        endif()
+    endforeach()
+    get_property(subfolders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
+    foreach(subfolder IN LISTS subfolders)
+        ulvane_import_offscreen_plugin(${subfolder})
+    endforeach()
+endfunction()
