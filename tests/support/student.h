@@ -180,9 +180,12 @@ protected:
                 line += QStringLiteral(" align %1").arg(int(label->alignment()));
             if (auto *box = qobject_cast<QLineEdit *>(control))
                 line += " mask " + box->inputMask() + QStringLiteral(" align %1").arg(int(box->alignment()));
+            if (auto *button = qobject_cast<QAbstractButton *>(control); button && button->isChecked())
+                line += " ✓";
             if (auto *tabs = qobject_cast<TabContainer *>(control)) {
                 const QRect row = tabs->tabBar()->geometry();
-                line += QStringLiteral(" tabs %1x%2 in ").arg(row.width()).arg(row.height()) + tabs->tabBar()->font().family();
+                line += QStringLiteral(" tabs %1x%2 in %3, %4 in front").arg(row.width()).arg(row.height())
+                            .arg(tabs->tabBar()->font().family()).arg(tabs->currentIndex());
                 for (int tab = 0; tab < tabs->tabBar()->count(); ++tab)
                     line += " «" + tabs->tabBar()->tabText(tab) + "»";
             }

@@ -7,16 +7,14 @@ namespace {
 
 using WorkbookWindowTest = StudentTest;
 
-TEST_F(WorkbookWindowTest, OpensOnTheLightningTabWithTheFirstCableChosenOnBoth)
+// Each tab keeps its own choice of cable.
+TEST_F(WorkbookWindowTest, TabsChooseTheirCablesApart)
 {
     openWorkbook(1);
-    EXPECT_EQ(seen("Frame1 Frame5 Option32 Option17"), "Frame5 Option32 ✓ Option17");
-    act("click Option20; tab 0");
-    EXPECT_EQ(seen("Frame1 Frame5 Option1 Option7"), "Frame1 Option1 ✓ Option7");
-    act("click Option7; tab 1");
-    EXPECT_EQ(seen("Option32 Option20"), "Option32 Option20 ✓");
-    act("tab 0");
+    act("click Option20; tab 0; click Option7");
     EXPECT_EQ(seen("Option1 Option7"), "Option1 Option7 ✓");
+    act("tab 1");
+    EXPECT_EQ(seen("Option32 Option20"), "Option32 Option20 ✓");
 }
 
 // Both windows as built, against a recording a person has looked at: a changed text,
@@ -25,7 +23,7 @@ TEST_F(WorkbookWindowTest, OpensOnTheLightningTabWithTheFirstCableChosenOnBoth)
 TEST_F(WorkbookWindowTest, WindowsLookAsRecorded)
 {
     QStringList lines = described();
-    openWorkbook(0);
+    act("type Text1 R2864; click Command1");
     lines += described();
     QFile recording(QStringLiteral(ULVANE_TEST_DATA "/windows.txt"));
     if (qEnvironmentVariableIsSet("ULVANE_RECORD_WINDOWS")) {
