@@ -1,8 +1,11 @@
+#include "widgets/fonts.h"
 #include "widgets/masked_box.h"
 #include "widgets/message_box.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -48,6 +51,22 @@ TEST(MaskedBox, ContextMenuIsRussianAndWorks)
     box.selectAll();
     run(6);
     EXPECT_EQ(box.boxText(), "*.**");
+}
+
+// No text falls back to a font of other metrics: each face the layout names is
+// drawn in itself or in its Liberation stand-in.
+TEST(LayoutFont, DrawsInTheNamedFaceOrItsStandIn)
+{
+    if (QFontDatabase::families().isEmpty())
+        GTEST_SKIP() << "the platform offers no fonts";
+    const std::pair<Typeface, QStringList> faces[] = {{Typeface::Sans, {"MS Sans Serif", "Liberation Sans"}},
+                                                      {Typeface::Serif, {"Times New Roman", "Liberation Serif"}},
+                                                      {Typeface::Mono, {"Courier New", "Liberation Mono"}}};
+    for (const auto &[face, families] : faces) {
+        const QFont font = layoutFont(face, 10);
+        EXPECT_EQ(font.family(), families[0]);
+        EXPECT_TRUE(families.contains(QFontInfo(font).family())) << QFontInfo(font).family().toStdString();
+    }
 }
 
 } // namespace
