@@ -176,10 +176,10 @@ protected:
                                .arg(font.pixelSize())
                                .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "",
                                     font.underline() ? " underline" : "");
-            if (auto *label = qobject_cast<QLabel *>(control))
-                line += QStringLiteral(" align %1").arg(int(label->alignment()));
-            if (auto *box = qobject_cast<QLineEdit *>(control))
-                line += " mask " + box->inputMask() + QStringLiteral(" align %1").arg(int(box->alignment()));
+            for (const char *property : {"inputMask", "alignment"}) {
+                if (const QVariant value = control->property(property); value.isValid())
+                    line += ' ' + QString::fromLatin1(property) + ' ' + value.toString();
+            }
             if (auto *button = qobject_cast<QAbstractButton *>(control); button && button->isChecked())
                 line += " ✓";
             if (auto *tabs = qobject_cast<TabContainer *>(control)) {
