@@ -13,59 +13,89 @@ namespace ulvane {
 
 namespace {
 
-struct Question {
-    const char *frameName;
-    const char *caption;
-    int left, top, width, height;
+using enum ControlKind;
+
+const ControlRow PageRows[] = {
+    {Label, "Label3", "Тест (5 вопросов)", {3360, 240, 4935, 495}, {Typeface::Sans, 24, {.bold = true}},
+     TopCentred, colours::LinkBlue},
+    // A rectangle around the viewport; the viewport hides the middle of its left side,
+    // which Line1 draws from inside.
+    {Line, "Line4", "", {240, 720, 11760, 720}},
+    {Line, "Line5", "", {11760, 720, 11760, 7560}},
+    {Line, "Line6", "", {240, 7560, 11760, 7560}},
+    {Line, "Line2", "", {240, 720, 240, 840}},
+    {Line, "Line7", "", {240, 7455, 240, 7560}},
+    {Panel, "Frame3", "", {120, 840, 11535, 6615}, DialogFont, TopLeft, colours::PageGrey},
 };
 
-const std::array<Question, 5> Questions{{
-    {"Frame4", "1. Какие основные внешние электромагнитные источники влияют на линии связи ?", 240,
-     360, 10695, 1455},
-    {"Frame5",
+// After the questions, so that Tab reaches it after the answers.
+const ControlRow ButtonRows[] = {
+    {CommandButton, "Command2", "Вперед >>", {4560, 7680, 2415, 615}, ButtonFont},
+};
+
+// The viewport Frame3: the five questions on a strip taller than it, and the arrows.
+const ControlRow ViewportRows[] = {
+    {Line, "Line1", "", {120, 0, 120, 6615}},
+    {GroupBox, "Frame4", "1. Какие основные внешние электромагнитные источники влияют на линии связи ?",
+     {240, 360, 10695, 1455}, LargerFont, TopLeft, colours::PageGrey},
+    {GroupBox, "Frame5",
      "2. Укажите электромагнитные влияния, вызывающие разрушение линейных сооружений и станционной  ",
-     240, 1920, 10695, 1575},
-    {"Frame6", "3.Внешние источники, оказызывающие только мешающие влияния на линии связи", 240, 3720,
-     10695, 1575},
-    {"Frame7", "4. Какие виды защиты применяют от ударов молнии ?", 240, 5280, 10740, 1455},
-    {"Frame8", "5. Для чего применяется заземление в технике проводной связи ?", 240, 7080, 10625,
-     1575},
-}};
-
-enum class Key { Ticked, Clear, NotGraded };
-
-struct Answer {
-    int question; // 0-based index into Questions
-    const char *name;
-    const char *caption;
-    int left, top, width, height;
-    Key key;
+     {240, 1920, 10695, 1575}, LargerFont, TopLeft, colours::PageGrey},
+    {GroupBox, "Frame6", "3.Внешние источники, оказызывающие только мешающие влияния на линии связи",
+     {240, 3720, 10695, 1575}, LargerFont, TopLeft, colours::PageGrey},
+    {GroupBox, "Frame7", "4. Какие виды защиты применяют от ударов молнии ?", {240, 5280, 10740, 1455},
+     LargerFont, TopLeft, colours::PageGrey},
+    {GroupBox, "Frame8", "5. Для чего применяется заземление в технике проводной связи ?",
+     {240, 7080, 10625, 1575}, LargerFont, TopLeft, colours::PageGrey},
+    {UpDown, "UpDown1", "", {11280, 0, 240, 6495}, DialogFont, TopLeft, PagingStep{500}},
 };
 
-// In display order within each question. "10 B", "36 B" and "100 B" end in a Latin B.
-const std::array<Answer, 19> Answers{{
-    {0, "Check1", "  атмосферное электричество", 120, 360, 3735, 255, Key::Ticked},
-    {0, "Check15", "промышленные электрические установки", 3720, 360, 3735, 255, Key::Ticked},
-    {0, "Check2", "  линии электропередачи", 120, 720, 2415, 255, Key::Ticked},
-    {0, "Check16", "соседние цепи данной линий связи", 3720, 720, 3375, 255, Key::Clear},
-    {0, "Check3", " радиостанции", 120, 1080, 1575, 255, Key::Ticked},
-    {1, "Check4", "  опасные влияния", 120, 720, 2055, 255, Key::Ticked},
-    {1, "Check17", "10 B", 2760, 720, 735, 255, Key::Clear},
-    {1, "Check18", "36 B", 3720, 720, 855, 255, Key::Ticked},
-    {1, "Check19", "100 B", 4680, 720, 855, 255, Key::Clear},
-    {1, "Check5", "  мешающие влияния", 120, 1080, 1935, 255, Key::Clear},
-    {2, "Check6", "  линии электропередачи", 120, 360, 2775, 255, Key::Clear},
-    {2, "Check7", "  атмосферное электричество", 120, 720, 3015, 255, Key::Clear},
-    {2, "Check8", "  передающие радиостанции", 120, 1080, 2775, 255, Key::Ticked},
-    {3, "Check9", "  использование металлических грозостойких кабелей", 120, 360, 4575, 255,
-     Key::Ticked},
-    {3, "Check10", "  прокладка металлических подземных тросов", 120, 720, 3975, 255, Key::Ticked},
-    {3, "Check11", "  применение редукционных трансформаторов", 120, 1080, 3975, 255, Key::Clear},
-    {4, "Check12", "  для защиты линейных сооружений связи", 120, 360, 4935, 375, Key::NotGraded},
-    {4, "Check13", "  для защиты обслуживающего персонала", 120, 720, 4215, 375, Key::NotGraded},
-    {4, "Check14", "  для защиты от температурных влияний в различные времена года", 120, 1080, 5775,
-     375, Key::NotGraded},
-}};
+const ControlRow Question1[] = {
+    {CheckBox, "Check1", "  атмосферное электричество", {120, 360, 3735, 255}},
+    {CheckBox, "Check15", "промышленные электрические установки", {3720, 360, 3735, 255}},
+    {CheckBox, "Check2", "  линии электропередачи", {120, 720, 2415, 255}},
+    {CheckBox, "Check16", "соседние цепи данной линий связи", {3720, 720, 3375, 255}},
+    {CheckBox, "Check3", " радиостанции", {120, 1080, 1575, 255}},
+};
+
+// "10 B", "36 B" and "100 B" end in a Latin B.
+const ControlRow Question2[] = {
+    {Label, "Label4",
+     "аппаратуры а также  min.  наведенное напряжение, превышение которого считается опасным. ",
+     {360, 360, 9855, 255}, LargerFont},
+    {CheckBox, "Check4", "  опасные влияния", {120, 720, 2055, 255}},
+    {CheckBox, "Check17", "10 B", {2760, 720, 735, 255}},
+    {CheckBox, "Check18", "36 B", {3720, 720, 855, 255}},
+    {CheckBox, "Check19", "100 B", {4680, 720, 855, 255}},
+    {CheckBox, "Check5", "  мешающие влияния", {120, 1080, 1935, 255}},
+};
+
+const ControlRow Question3[] = {
+    {CheckBox, "Check6", "  линии электропередачи", {120, 360, 2775, 255}},
+    {CheckBox, "Check7", "  атмосферное электричество", {120, 720, 3015, 255}},
+    {CheckBox, "Check8", "  передающие радиостанции", {120, 1080, 2775, 255}},
+};
+
+const ControlRow Question4[] = {
+    {CheckBox, "Check9", "  использование металлических грозостойких кабелей", {120, 360, 4575, 255}},
+    {CheckBox, "Check10", "  прокладка металлических подземных тросов", {120, 720, 3975, 255}},
+    {CheckBox, "Check11", "  применение редукционных трансформаторов", {120, 1080, 3975, 255}},
+};
+
+const ControlRow Question5[] = {
+    {CheckBox, "Check12", "  для защиты линейных сооружений связи", {120, 360, 4935, 375}},
+    {CheckBox, "Check13", "  для защиты обслуживающего персонала", {120, 720, 4215, 375}},
+    {CheckBox, "Check14", "  для защиты от температурных влияний в различные времена года",
+     {120, 1080, 5775, 375}},
+};
+
+const std::span<const ControlRow> QuestionRows[] = {Question1, Question2, Question3, Question4, Question5};
+
+// The boxes a pass needs ticked; every other box of the first four questions must be
+// clear, and the fifth question counts for nothing.
+const QStringList TickedForPass = {"Check1", "Check15", "Check2", "Check3", "Check4",
+                                   "Check18", "Check8", "Check9", "Check10"};
+constexpr std::size_t GradedQuestions = 4;
 
 // The strip moves only while the last question's Top is within these bounds.
 constexpr double LowestLastTop = 5000;
@@ -77,58 +107,32 @@ AdmissionTestPage::AdmissionTestPage(MessageBox &messages, QWidget *parent)
     : QFrame(parent)
     , m_messages(messages)
 {
-    auto *title = addLabel(this, "Label3", QStringLiteral("Тест (5 вопросов)"), 3360, 240, 4935, 495,
-                           sansFont(24, {.bold = true}), Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(title, colours::LinkBlue);
+    const PlacedControls page = placeRows(this, PageRows);
+    auto *title = page.get<QLabel>("Label3");
     // A 24 pt line is taller than the title's 495 twips: its leading goes above the
     // label, so the descenders end clear of the frame line just below.
     title->setContentsMargins(0, title->height() - 2 - title->fontMetrics().height(), 0, 0);
 
-    // A rectangle around the viewport; the viewport hides the middle of its left side,
-    // which Line1 draws from inside.
-    addLine(this, 240, 720, 11760, 720)->setObjectName(QStringLiteral("Line4"));
-    addLine(this, 11760, 720, 11760, 7560)->setObjectName(QStringLiteral("Line5"));
-    addLine(this, 240, 7560, 11760, 7560)->setObjectName(QStringLiteral("Line6"));
-    addLine(this, 240, 720, 240, 840)->setObjectName(QStringLiteral("Line2"));
-    addLine(this, 240, 7455, 240, 7560)->setObjectName(QStringLiteral("Line7"));
+    const PlacedControls viewport = placeRows(page.get("Frame3"), ViewportRows);
+    for (const ControlRow &row : ViewportRows) {
+        if (row.kind == GroupBox) {
+            m_questions.append(viewport.get<QGroupBox>(row.name));
+            m_questionTops.append(row.rect.top);
+        }
+    }
+    for (std::size_t i = 0; i < std::size(QuestionRows); ++i) {
+        const PlacedControls answers = placeRows(m_questions[qsizetype(i)], QuestionRows[i]);
+        for (const ControlRow &row : QuestionRows[i]) {
+            if (row.kind == CheckBox && i < GradedQuestions)
+                m_gradedAnswers.append({answers.get<QCheckBox>(row.name), TickedForPass.contains(row.name)});
+        }
+    }
 
-    QWidget *viewport = addPanel(this, "Frame3", 120, 840, 11535, 6615, colours::PageGrey);
-    addLine(viewport, 120, 0, 120, 6615)->setObjectName(QStringLiteral("Line1"));
-    buildQuestionStrip(viewport);
-
-    m_pager = place(new SpinArrows(500, viewport), "UpDown1", 11280, 0, 240, 6495);
+    m_pager = viewport.get<SpinArrows>("UpDown1");
     connect(m_pager, &SpinArrows::downClicked, this, &AdmissionTestPage::onUpDown1DownClicked);
     connect(m_pager, &SpinArrows::upClicked, this, &AdmissionTestPage::onUpDown1UpClicked);
-
-    auto *grade = addCommandButton(this, "Command2", QStringLiteral("Вперед >>"), 4560, 7680, 2415, 615);
-    connect(grade, &QPushButton::clicked, this, &AdmissionTestPage::onCommand2Clicked);
-}
-
-void AdmissionTestPage::buildQuestionStrip(QWidget *viewport)
-{
-    for (std::size_t i = 0; i < Questions.size(); ++i) {
-        const Question &question = Questions[i];
-        auto *frame = place(new QGroupBox(QString::fromUtf8(question.caption), viewport),
-                            question.frameName, question.left, question.top, question.width,
-                            question.height);
-        frame->setFont(sansFont(LargerFontPoints));
-        fillBackground(frame, colours::PageGrey);
-        m_questions[i] = frame;
-        m_questionTops[i] = question.top;
-    }
-    addLabel(m_questions[1], "Label4",
-             QStringLiteral("аппаратуры а также  min.  наведенное напряжение, превышение которого "
-                            "считается опасным. "),
-             360, 360, 9855, 255, sansFont(LargerFontPoints));
-
-    for (std::size_t i = 0; i < Answers.size(); ++i) {
-        const Answer &answer = Answers[i];
-        auto *box = place(new QCheckBox(QString::fromUtf8(answer.caption),
-                                        m_questions[static_cast<std::size_t>(answer.question)]),
-                          answer.name, answer.left, answer.top, answer.width, answer.height);
-        box->setFont(sansFont(DialogFontPoints));
-        m_answers[i] = box;
-    }
+    connect(placeRows(this, ButtonRows).get<QPushButton>("Command2"), &QPushButton::clicked, this,
+            &AdmissionTestPage::onCommand2Clicked);
 }
 
 void AdmissionTestPage::onUpDown1DownClicked()
@@ -145,7 +149,7 @@ void AdmissionTestPage::onUpDown1UpClicked()
 
 void AdmissionTestPage::moveQuestions(int direction)
 {
-    for (std::size_t i = 0; i < m_questions.size(); ++i) {
+    for (qsizetype i = 0; i < m_questions.size(); ++i) {
         // A Top is a single-precision value.
         m_questionTops[i] = static_cast<float>(m_questionTops[i] + direction * m_pager->value());
         QGroupBox *frame = m_questions[i];
@@ -156,10 +160,8 @@ void AdmissionTestPage::moveQuestions(int direction)
 void AdmissionTestPage::onCommand2Clicked()
 {
     bool passedAll = true;
-    for (std::size_t i = 0; i < Answers.size(); ++i) {
-        if (Answers[i].key != Key::NotGraded)
-            passedAll = passedAll && m_answers[i]->isChecked() == (Answers[i].key == Key::Ticked);
-    }
+    for (const GradedAnswer &answer : std::as_const(m_gradedAnswers))
+        passedAll = passedAll && answer.box->isChecked() == answer.tickedForPass;
     if (!passedAll) {
         m_messages.show(window(), QStringLiteral("Тест не пройден"));
         return;

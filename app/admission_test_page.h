@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include <array>
+#include <QList>
 
 class QCheckBox;
 class QGroupBox;
@@ -25,18 +25,22 @@ signals:
     void passed();
 
 private:
-    void buildQuestionStrip(QWidget *viewport);
+    struct GradedAnswer {
+        QCheckBox *box;
+        bool tickedForPass;
+    };
+
     void onUpDown1DownClicked();
     void onUpDown1UpClicked();
     void moveQuestions(int direction);
     void onCommand2Clicked();
 
     MessageBox &m_messages;
-    SpinArrows *m_pager = nullptr;
-    std::array<QGroupBox *, 5> m_questions{};
+    SpinArrows *m_pager;
+    QList<QGroupBox *> m_questions;
     // The frames' Tops in twips, kept exactly; pixels are derived from them.
-    std::array<double, 5> m_questionTops{};
-    std::array<QCheckBox *, 19> m_answers{};
+    QList<double> m_questionTops;
+    QList<GradedAnswer> m_gradedAnswers;
 };
 
 } // namespace ulvane

@@ -30,6 +30,22 @@ public:
     }
 };
 
+using enum ControlKind;
+
+const ControlRow WindowRows[] = {
+    {Panel, "Frame1", "", {-120, -360, 12255, 8535}, DialogFont, TopLeft, colours::PageGrey},
+};
+
+const ControlRow StartPageRows[] = {
+    {Label, "Label1", "Ulvane", {1733, 1320, 8415, 975}, {Typeface::Mono, 24, {.bold = true}}, TopCentred},
+    {WrappedLabel, "Label2", "\"Защита кабелей связи от внешних влияний\"", {2273, 3120, 7335, 735},
+     {Typeface::Sans, 12, {.italic = true}}, TopCentred},
+    {Prompt, "Label5", "Введите пароль (необязательно)", {3533, 3840, 4815, 375},
+     {Typeface::Sans, 12, {.bold = true, .underline = true}}},
+    {TextBox, "Text1", "", {5633, 4440, 615, 285}, DialogFont, TopLeft, CharacterLimit{5}},
+    {CommandButton, "Command1", "Вперед >>", {4500, 7780, 2415, 615}, ButtonFont},
+};
+
 } // namespace
 
 StartWindow::StartWindow(MessageBox &messages, std::function<void()> openWorkbook)
@@ -39,45 +55,26 @@ StartWindow::StartWindow(MessageBox &messages, std::function<void()> openWorkboo
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ulvane"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(sansFont(DialogFontPoints));
+    setFont(layoutFont(DialogFont));
     setFixedSize(twips(11880), twips(8595));
 
-    place(m_testPage, "Frame2", 0, -120, 11895, 8655);
+    place(m_testPage, QStringLiteral("Frame2"), {0, -120, 11895, 8655});
     fillBackground(m_testPage, palette().color(QPalette::Button));
-    buildStartPage();
+    m_startPage = placeRows(this, WindowRows).get("Frame1");
+    const PlacedControls startPage = placeRows(m_startPage, StartPageRows);
+    m_accessCode = startPage.get<QLineEdit>("Text1");
+    auto *stars = new StarPasswordStyle;
+    stars->setParent(m_accessCode);
+    m_accessCode->setStyle(stars);
+    m_accessCode->setEchoMode(QLineEdit::Password);
+
+    connect(startPage.get<QPushButton>("Command1"), &QPushButton::clicked, this,
+            &StartWindow::onCommand1Clicked);
     connect(m_testPage, &AdmissionTestPage::passed, this, &StartWindow::handOverToWorkbook);
 
     // The load step.
     m_testPage->hide();
     m_startPage->show();
-}
-
-void StartWindow::buildStartPage()
-{
-    m_startPage = addPanel(this, "Frame1", -120, -360, 12255, 8535, colours::PageGrey);
-    QWidget *page = m_startPage;
-    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
-
-    addLabel(page, "Label1", QStringLiteral("Ulvane"), 1733, 1320, 8415, 975,
-             layoutFont(Typeface::Mono, 24, {.bold = true}), centred);
-    auto *topic = addLabel(page, "Label2",
-                           QStringLiteral("\"Защита кабелей связи от внешних влияний\""), 2273, 3120,
-                           7335, 735, sansFont(12, {.italic = true}), centred);
-    topic->setWordWrap(true);
-    auto *prompt = addLabel(page, "Label5", QStringLiteral("Введите пароль (необязательно)"), 3533,
-                            3840, 4815, 375, sansFont(12, {.bold = true, .underline = true}));
-
-    m_accessCode = place(new QLineEdit(page), "Text1", 5633, 4440, 615, 285);
-    auto *stars = new StarPasswordStyle;
-    stars->setParent(m_accessCode);
-    m_accessCode->setStyle(stars);
-    m_accessCode->setEchoMode(QLineEdit::Password);
-    m_accessCode->setMaxLength(AccessCode.size());
-    prompt->setBuddy(m_accessCode);
-
-    auto *forward = addCommandButton(page, "Command1", QStringLiteral("Вперед >>"), 4500, 7780, 2415,
-                                     615);
-    connect(forward, &QPushButton::clicked, this, &StartWindow::onCommand1Clicked);
 }
 
 void StartWindow::onCommand1Clicked()

@@ -4,7 +4,6 @@
 
 #include <functional>
 
-class QFrame;
 class QLineEdit;
 
 namespace ulvane {
@@ -24,13 +23,12 @@ public:
     StartWindow(MessageBox &messages, std::function<void()> openWorkbook);
 
 private:
-    void buildStartPage();
     void onCommand1Clicked();
     void handOverToWorkbook();
 
     std::function<void()> m_openWorkbook;
-    QFrame *m_startPage = nullptr;
-    QLineEdit *m_accessCode = nullptr;
+    QWidget *m_startPage;
+    QLineEdit *m_accessCode;
     AdmissionTestPage *m_testPage;
 };
 

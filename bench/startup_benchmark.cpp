@@ -248,7 +248,7 @@ StepFigures measureUlvane()
         fill(workbook, {{"MaskEdBox5", "36*"}});
         lightningAgain.push_back(clickUntilPainted(find("Label79"), find("Text9")));
 
-        auto *tabBar = workbook->findChild<TabContainer *>(QStringLiteral("SSTab1"))->tabBar();
+        auto *tabBar = workbook->findChild<TabContainer *>(QStringLiteral("SSTab1"))->findChild<QTabBar *>();
         tabSwitch.push_back(timeMs([&] {
             QTest::mouseClick(tabBar, Qt::LeftButton, {}, tabBar->tabRect(0).center());
             waitForPaint(find("Frame1"));

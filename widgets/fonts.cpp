@@ -28,19 +28,14 @@ void installFontSubstitutions()
     QFont::insertSubstitution(familyOf(Typeface::Mono), QStringLiteral("Liberation Mono"));
 }
 
-QFont layoutFont(Typeface face, double points, FontStyle style)
+QFont layoutFont(const TextFont &font)
 {
-    QFont font(familyOf(face));
-    font.setPixelSize(qRound(points * 96 / 72));
-    font.setBold(style.bold);
-    font.setItalic(style.italic);
-    font.setUnderline(style.underline);
-    return font;
-}
-
-QFont sansFont(double points, FontStyle style)
-{
-    return layoutFont(Typeface::Sans, points, style);
+    QFont qtFont(familyOf(font.face));
+    qtFont.setPixelSize(qRound(font.points * 96 / 72));
+    qtFont.setBold(font.style.bold);
+    qtFont.setItalic(font.style.italic);
+    qtFont.setUnderline(font.style.underline);
+    return qtFont;
 }
 
 } // namespace ulvane

@@ -14,17 +14,26 @@ struct FontStyle {
     bool underline = false;
 };
 
+// A face, its size in points and its style, as the layout names them.
+struct TextFont {
+    Typeface face;
+    double points;
+    FontStyle style = {};
+};
+
+inline constexpr TextFont DialogFont{Typeface::Sans, 8.25};
+inline constexpr TextFont LargerFont{Typeface::Sans, 9.75};
+inline constexpr TextFont ButtonFont{Typeface::Sans, 13.5};
+inline constexpr TextFont BoldFont{Typeface::Sans, 12, {.bold = true}};
+inline constexpr TextFont TabFont{Typeface::Serif, 8.25};
+
 // Once at program start: "MS Sans Serif", "Times New Roman" and "Courier New" are
 // not on Linux; Liberation Sans, Serif and Mono share their metrics.
 void installFontSubstitutions();
 
 // A font of the layout in points at 96 dpi, so text keeps its size relative to the
 // twips geometry whatever the screen reports.
-QFont layoutFont(Typeface face, double points, FontStyle style = {});
-QFont sansFont(double points, FontStyle style = {});
-
-inline constexpr double DialogFontPoints = 8.25;
-inline constexpr double LargerFontPoints = 9.75;
+QFont layoutFont(const TextFont &font);
 
 namespace colours {
 inline const QColor LinkBlue{0x00, 0x00, 0xFF};

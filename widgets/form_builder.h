@@ -3,48 +3,93 @@
 #include "widgets/fonts.h"
 #include "widgets/twips.h"
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
 
-#include <string_view>
-
-class QFrame;
-class QLabel;
-class QPushButton;
+#include <span>
+#include <variant>
 
 namespace ulvane {
 
-inline QString qtText(std::string_view utf8)
+enum class ControlKind {
+    Label,
+    WrappedLabel,
+    Prompt, // a label naming the box in the next row: its buddy
+    HeaderCell, // a boxed label on the button colour; "\r\n" breaks its lines
+    ForwardLink,
+    BackLink,
+    Panel, // a frame without border or caption, filled with its colour
+    Block, // a frame without border, fill or caption
+    Shape, // a rectangle
+    GroupBox, // a frame with a caption, filled with its colour if it names one
+    Line, // a thin black line; its rect holds the two ends x1, y1, x2, y2
+    CommandButton,
+    CheckBox,
+    TextBox, // its character limit
+    MaskEdBox,
+    ResultBox, // its character limit; named by the row before, described by the one after
+    UpDown, // its paging step
+};
+
+struct InputMask {
+    const char *digits;
+};
+
+struct CharacterLimit {
+    int characters;
+};
+
+struct PagingStep {
+    int twips;
+};
+
+// The one setting only some kinds have: a box's mask or limit, the arrows' step, or
+// the colour of a text, a link or a panel's fill.
+using ControlExtra = std::variant<std::monostate, InputMask, CharacterLimit, PagingStep, QColor>;
+
+inline constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
+inline constexpr Qt::Alignment TopCentred = Qt::AlignHCenter | Qt::AlignTop;
+inline constexpr Qt::Alignment MiddleLeft = Qt::AlignLeft | Qt::AlignVCenter;
+inline constexpr Qt::Alignment Centred = Qt::AlignCenter;
+
+// One control of a layout table. Labels and output boxes take the alignment.
+struct ControlRow {
+    ControlKind kind;
+    const char *name;
+    const char *text;
+    TwipsRect rect;
+    TextFont font = DialogFont;
+    Qt::Alignment alignment = TopLeft;
+    ControlExtra extra = {};
+};
+
+// The controls a table placed, by name, for the handlers and the wiring.
+class PlacedControls
 {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
+public:
+    template<typename Control = QWidget>
+    Control *get(const char *name) const
+    {
+        auto *control = qobject_cast<Control *>(m_byName.value(QByteArray(name)));
+        Q_ASSERT(control);
+        return control;
+    }
 
-// Places a control of the layout: its objectName and its rect in twips.
-template<typename Control>
-Control *place(Control *control, const char *name, int left, int top, int width, int height)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(twipsRect(left, top, width, height));
-    return control;
-}
+    void add(const char *name, QWidget *control) { m_byName.insert(QByteArray(name), control); }
+    void add(const PlacedControls &others) { m_byName.insert(others.m_byName); }
 
-QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, int left, int top,
-                 int width, int height, const QFont &font = sansFont(DialogFontPoints),
-                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+private:
+    QHash<QByteArray, QWidget *> m_byName;
+};
 
-// A push button of the start window: 13.5 pt on light grey, pressed by Space, Return
-// or Enter while it has the focus.
-QPushButton *addCommandButton(QWidget *parent, const char *name, const QString &caption, int left,
-                              int top, int width, int height);
+// Creates the rows' controls in the table's order, which is also the order Tab
+// takes through them.
+PlacedControls placeRows(QWidget *parent, std::span<const ControlRow> rows);
 
-// A thin black line between two points in twips; one of the two directions is flat.
-QFrame *addLine(QWidget *parent, int x1, int y1, int x2, int y2);
-
-// A frame without border or caption, filled with a background colour.
-QFrame *addPanel(QWidget *parent, const char *name, int left, int top, int width, int height,
-                 const QColor &background);
+// Names and places a control made elsewhere.
+void place(QWidget *control, const QString &name, const TwipsRect &rect);
 
 void fillBackground(QWidget *widget, const QColor &colour);
-void setTextColour(QWidget *widget, const QColor &colour);
 
 } // namespace ulvane

@@ -25,14 +25,9 @@ MaskedBox::MaskedBox(const QString &mask, QWidget *parent)
     setInputMask(qtInputMask(mask));
 }
 
-QString MaskedBox::boxText() const
-{
-    return displayText();
-}
-
 double MaskedBox::number() const
 {
-    return ReadLeadingNumber(boxText().toStdString());
+    return ReadLeadingNumber(displayText().toStdString());
 }
 
 void MaskedBox::focusOutEvent(QFocusEvent *event)

@@ -6,16 +6,13 @@ namespace ulvane {
 
 // An input box with a digit mask such as "#.##": "#" takes one digit, "." is a fixed
 // decimal point, and unfilled positions show the prompt "*". Its text, as the program
-// reads it, is what it shows: "5.**" with prompts and point included.
+// reads it, is what it shows (displayText): "5.**" with prompts and point included.
 class MaskedBox : public QLineEdit
 {
     Q_OBJECT
 
 public:
     explicit MaskedBox(const QString &mask, QWidget *parent = nullptr);
-
-    // The shown text, prompts included.
-    QString boxText() const;
 
     // The box's text read as the studies read it, with ReadLeadingNumber: "5.**" is 5,
     // "**12*" is 0.

@@ -1,6 +1,7 @@
 #include "widgets/tab_container.h"
 
 #include <QPainter>
+#include <QStackedWidget>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
@@ -38,22 +39,18 @@ private:
 
 TabContainer::TabContainer(int tabHeight, const QFont &captionFont, QWidget *parent)
     : QWidget(parent)
+    , m_pages(new QStackedWidget(this))
     , m_tabBar(new EqualTabBar(tabHeight, this))
     , m_tabHeight(tabHeight)
 {
     m_tabBar->setFont(captionFont);
-    connect(m_tabBar, &QTabBar::currentChanged, this, &TabContainer::showPage);
+    connect(m_tabBar, &QTabBar::currentChanged, m_pages, &QStackedWidget::setCurrentIndex);
 }
 
 void TabContainer::addTab(QWidget *page, const QString &caption)
 {
-    page->setParent(this);
-    page->setGeometry(rect());
-    m_pages.append(page);
+    m_pages->addWidget(page);
     m_tabBar->addTab(caption);
-    m_tabBar->raise();
-    m_tabBar->setGeometry(0, 0, width(), m_tabHeight);
-    showPage(m_tabBar->currentIndex());
 }
 
 void TabContainer::setCurrentIndex(int index)
@@ -61,24 +58,9 @@ void TabContainer::setCurrentIndex(int index)
     m_tabBar->setCurrentIndex(index);
 }
 
-int TabContainer::currentIndex() const
+QWidget *TabContainer::currentPage() const
 {
-    return m_tabBar->currentIndex();
-}
-
-QTabBar *TabContainer::tabBar() const
-{
-    return m_tabBar;
-}
-
-void TabContainer::showPage(int index)
-{
-    for (int i = 0; i < m_pages.size(); ++i) {
-        if (i != index)
-            m_pages[i]->hide();
-    }
-    if (index >= 0 && index < m_pages.size())
-        m_pages[index]->show();
+    return m_pages->currentWidget();
 }
 
 void TabContainer::paintEvent(QPaintEvent *)
@@ -94,8 +76,7 @@ void TabContainer::paintEvent(QPaintEvent *)
 
 void TabContainer::resizeEvent(QResizeEvent *)
 {
-    for (QWidget *page : m_pages)
-        page->setGeometry(rect());
+    m_pages->setGeometry(rect());
     m_tabBar->setGeometry(0, 0, width(), m_tabHeight);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QStackedWidget;
 class QTabBar;
 
 namespace ulvane {
@@ -18,18 +19,15 @@ public:
 
     void addTab(QWidget *page, const QString &caption);
     void setCurrentIndex(int index);
-    int currentIndex() const;
-    QTabBar *tabBar() const;
+    QWidget *currentPage() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void showPage(int index);
-
+    QStackedWidget *m_pages;
     QTabBar *m_tabBar;
-    QList<QWidget *> m_pages;
     int m_tabHeight;
 };
 

@@ -13,9 +13,16 @@ constexpr int twips(int value)
     return (value + (value >= 0 ? TwipsPerPixel / 2 : -TwipsPerPixel / 2)) / TwipsPerPixel;
 }
 
-inline QRect twipsRect(int left, int top, int width, int height)
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+inline QRect twipsRect(const TwipsRect &rect)
 {
-    return {twips(left), twips(top), twips(width), twips(height)};
+    return {twips(rect.left), twips(rect.top), twips(rect.width), twips(rect.height)};
 }
 
 } // namespace ulvane

@@ -1,21 +1,15 @@
 #pragma once
 
 #include "calc/influence.h"
-#include "workbook/catalogue_page.h"
-
-#include <QWidget>
+#include "workbook/study_tab.h"
 
 #include <array>
 
-class QFrame;
-class QGroupBox;
 class QLabel;
 
 namespace ulvane {
 
-class LinkLabel;
 class MaskedBox;
-class MessageBox;
 class OutputBox;
 
 // The first tab, the power-line influence study: a cable-choice page (Frame1) and a
@@ -27,26 +21,14 @@ class OutputBox;
 // InfluenceInputs, refuses zeros, calls CalculateInfluence and writes the result
 // into the boxes of Frame3 or Frame4. The controls' own texts and visibility are the
 // whole state of the tab.
-class InfluenceTab : public QWidget
+class InfluenceTab : public StudyTab
 {
     Q_OBJECT
 
 public:
-    explicit InfluenceTab(MessageBox &messages, QWidget *parent = nullptr);
-
-    // Part of the window's load step.
-    void chooseFirstCable();
-
-    // The keyboard's way to the links: press the forward or calculate link that is
-    // shown, or "<< Назад", as a click would.
-    void pressForwardLink();
-    void pressBackLink();
+    explicit InfluenceTab(MessageBox &messages);
 
 private:
-    void buildDataPage();
-    void buildNormMetBlock(QWidget *dataPage);
-    void buildProtectionBlock(QWidget *dataPage);
-
     void onLabel52Clicked();
     void onLabel54Clicked();
     void onLabel53Clicked();
@@ -54,23 +36,10 @@ private:
     InfluenceInputs ReadInfluenceInputs() const;
     void ShowInfluenceResult(const InfluenceResult &result);
 
-    MessageBox &m_messages;
-    CataloguePage m_cables;
-    QLabel *m_stepCaption;
     QLabel *m_dataStepCaption;
-    QGroupBox *m_dataPage = nullptr;
-    LinkLabel *m_back;
     LinkLabel *m_forward;
     LinkLabel *m_calculate;
-    std::array<MaskedBox *, 4> m_inputs{};
-    QFrame *m_normMetBlock = nullptr;
-    OutputBox *m_emfWithinNorm = nullptr;
-    OutputBox *m_permissibleVoltage = nullptr;
-    QFrame *m_protectionBlock = nullptr;
-    OutputBox *m_emf = nullptr;
-    OutputBox *m_emfWire120 = nullptr;
-    OutputBox *m_emfWire70 = nullptr;
-    QLabel *m_conclusion = nullptr;
+    std::array<MaskedBox *, 4> m_inputs;
 };
 
 } // namespace ulvane

@@ -1,147 +1,110 @@
 #include "workbook/lightning_tab.h"
 
-#include "widgets/form_builder.h"
 #include "widgets/link_label.h"
 #include "widgets/masked_box.h"
 #include "widgets/message_box.h"
 #include "widgets/output_box.h"
-#include "workbook/page_parts.h"
 
 #include <QCheckBox>
-#include <QFrame>
 #include <QLabel>
-#include <QRadioButton>
 
 namespace ulvane {
 
 namespace {
 
-const CataloguePageLayout CablePageLayout{
-    "Frame5", 720, "Label125", 120,
-    {"Text11", 1920, 2535}, {"Text10", 4800, 3135}, {"Text15", 8160, 3135},
-    "Внешний диаметр кабеля по\r\nметаллическим покровам, мм\r\n", 9480, true,
-    {1800, 4680, 8040}, 6960, &CableType::OuterDiameter,
-    [](int row) { return 33 - row; },
-    [](int row) { return 125 - row; },
-    [](int row) { return 109 - row; },
-    [](int row) { return row <= 6 ? 86 + row : 124 + row; },
+using enum ControlKind;
+
+int outerDiameterCellNumber(int row)
+{
+    return row <= 6 ? 86 + row : 124 + row;
+}
+
+const QColor DesktopTeal{0x00, 0x80, 0x80};
+
+const ControlRow CatalogueHeading[] = {
+    {Label, "Label125", "Тип кабеля", {120, 240, 1335, 255}, DialogFont, TopCentred},
+    {HeaderCell, "Text11", ResistanceHeader, {1920, 120, 2535, 495}, DialogFont, TopCentred},
+    {HeaderCell, "Text10", VoltageHeader, {4800, 120, 3135, 495}, DialogFont, TopCentred},
+    {HeaderCell, "Text15", "Внешний диаметр кабеля по\r\nметаллическим покровам, мм\r\n",
+     {8160, 120, 3135, 495}, DialogFont, TopCentred, DesktopTeal},
+    {Line, "", "", {0, 720, 11400, 720}},
+    {Line, "", "", {1800, 120, 1800, 6840}},
+    {Line, "", "", {4680, 120, 4680, 6960}},
+    {Line, "", "", {8040, 120, 8040, 6840}},
 };
 
-const QString DamagesPerYear = QStringLiteral("повреждений линий связи на 100 км. трассы в год");
+// The second list numbers its controls backwards.
+const CataloguePageLayout Catalogue{
+    .heading = CatalogueHeading,
+    .options = {.first = 32, .step = -1},
+    .optionWidth = 1650,
+    .resistance = {.left = 1800, .right = 4680, .numbers = {.first = 124, .step = -1}},
+    .voltage = {.left = 4680, .right = 8040, .numbers = {.first = 108, .step = -1}},
+    .fourth = {.left = 9480, .right = 11400, .numbers = {.withGap = outerDiameterCellNumber}},
+    .fourthValue = &CableType::OuterDiameter,
+};
 
-// Display and focus order.
-const std::array<InputRow, 7> InputRows{{
-    {"Label129", "1. Максимально допустимое импульсное напряжение на изоляции кабеля, В", 600,
-     "MaskEdBox3", 6600, 615, "####"},
-    {"Label128", "2. Радиус кабеля по внешней поверхности металлических покровов, мм", 1080,
-     "MaskEdBox2", 6240, 495, "##"},
-    {"Label127", "3. Сопротивление металлических покровов кабеля на постоянном токе,Ом/км", 1560,
-     "MaskEdBox1", 6840, 615, "#.##"},
-    {"Label130", "4. Удельное сопротивления грунта в Ом*м (от 10 до 10000 Ом*м)", 2040, "MaskEdBox4",
-     5640, 615, "####"},
-    {"Label76", "5. Среднее число грозочасов в год", 2520, "MaskEdBox5", 3360, 615, "###"},
-    {"Label77", "6. Среднее сопротивление заземления, Ом", 2880, "MaskEdBox6", 4080, 495, "##"},
-    {"Label78", "7. Среднее расстояние между заземлениями, км", 3360, "MaskEdBox7", 4320, 615,
-     "#.##"},
-}};
+const ControlRow TabRows[] = {
+    {Label, "Label126", "1. Выберите тип кабеля", {240, 480, 2415, 255}, LargerFont},
+    {Panel, "Frame5", "", {120, 720, 11415, 6855}, DialogFont, TopLeft, colours::PageGrey},
+    {Block, "Frame6", "", {240, 840, 11295, 6495}, LargerFont},
+    {BackLink, "Label141", "<< Назад", {2160, 7680, 1935, 375}, ButtonFont, TopLeft, colours::DarkLinkBlue},
+    {ForwardLink, "Label79", "Вперед >>", {8400, 7680, 1575, 375}, ButtonFont, TopLeft, colours::DarkLinkBlue},
+};
 
-enum Row { Voltage, Radius, Resistance, Resistivity, Hours, GroundingResistance, GroundingSpacing };
+const char *const DamagesPerYear = "повреждений линий связи на 100 км. трассы в год";
 
-constexpr int PromptLeft = 360;
-constexpr int RowHeight = 255;
-constexpr int BoxHeight = 285;
+// The boxes in display and focus order.
+const ControlRow DataPageRows[] = {
+    {CheckBox, "Check1", "Кабель в шланге", {480, 240, 2415, 255}},
+    {Prompt, "Label129", "1. Максимально допустимое импульсное напряжение на изоляции кабеля, В",
+     {360, 600, 6180, 285}, DialogFont, MiddleLeft},
+    {MaskEdBox, "MaskEdBox3", "", {6600, 600, 615, 285}, DialogFont, TopLeft, InputMask{"####"}},
+    {Prompt, "Label128", "2. Радиус кабеля по внешней поверхности металлических покровов, мм",
+     {360, 1080, 5820, 285}, DialogFont, MiddleLeft},
+    {MaskEdBox, "MaskEdBox2", "", {6240, 1080, 495, 285}, DialogFont, TopLeft, InputMask{"##"}},
+    {Prompt, "Label127", "3. Сопротивление металлических покровов кабеля на постоянном токе,Ом/км",
+     {360, 1560, 6420, 285}, DialogFont, MiddleLeft},
+    {MaskEdBox, "MaskEdBox1", "", {6840, 1560, 615, 285}, DialogFont, TopLeft, InputMask{"#.##"}},
+    {Prompt, "Label130", "4. Удельное сопротивления грунта в Ом*м (от 10 до 10000 Ом*м)",
+     {360, 2040, 5220, 285}, DialogFont, MiddleLeft},
+    {MaskEdBox, "MaskEdBox4", "", {5640, 2040, 615, 285}, DialogFont, TopLeft, InputMask{"####"}},
+    {Prompt, "Label76", "5. Среднее число грозочасов в год", {360, 2520, 2940, 285}, DialogFont, MiddleLeft},
+    {MaskEdBox, "MaskEdBox5", "", {3360, 2520, 615, 285}, DialogFont, TopLeft, InputMask{"###"}},
+    {Prompt, "Label77", "6. Среднее сопротивление заземления, Ом", {360, 2880, 3660, 285}, DialogFont,
+     MiddleLeft},
+    {MaskEdBox, "MaskEdBox6", "", {4080, 2880, 495, 285}, DialogFont, TopLeft, InputMask{"##"}},
+    {Prompt, "Label78", "7. Среднее расстояние между заземлениями, км", {360, 3360, 3900, 285},
+     DialogFont, MiddleLeft},
+    {MaskEdBox, "MaskEdBox7", "", {4320, 3360, 615, 285}, DialogFont, TopLeft, InputMask{"#.##"}},
+    {Label, "Label80", "Ожидается N=", {360, 4560, 1500, 255}, LargerFont},
+    {ResultBox, "Text9", "", {1920, 4560, 2775, 285}, LargerFont, Centred, CharacterLimit{0}},
+    {Label, "Label81", DamagesPerYear, {4800, 4560, 6495, 255}, LargerFont},
+    {Label, "Label82", "При использовании 1-го троса ПС-70 ожидается N=", {360, 5040, 4140, 255}},
+    {ResultBox, "Text13", "", {4560, 5040, 2295, 285}, LargerFont, Centred, CharacterLimit{0}},
+    {Label, "Label83", DamagesPerYear, {6960, 5040, 4335, 255}},
+    {Label, "Label84", "При использовании 2-х тросов ПС-70 ожидается N=", {360, 5640, 4140, 255}},
+    {ResultBox, "Text14", "", {4560, 5640, 2295, 285}, LargerFont, Centred, CharacterLimit{0}},
+    {Label, "Label85", DamagesPerYear, {6960, 5640, 4335, 255}},
+};
 
 } // namespace
 
-LightningTab::LightningTab(MessageBox &messages, QWidget *parent)
-    : QWidget(parent)
-    , m_messages(messages)
+LightningTab::LightningTab(MessageBox &messages)
+    : StudyTab(messages, {TabRows, "Label126", "Frame5", Catalogue, "Frame6"})
+    , m_forward(m_controls.get<LinkLabel>("Label79"))
 {
-    m_stepCaption = addLabel(this, "Label126", QStringLiteral("1. Выберите тип кабеля"), 240, 480,
-                             2415, 255, sansFont(LargerFontPoints));
-    m_cables = buildCataloguePage(this, CablePageLayout);
-    buildDataPage();
-
-    const LinkStyle links{colours::DarkLinkBlue, sansFont(13.5), 7680};
-    m_back = addLink(this, links, "Label141", BackCaption, 2160, 1935, BackShortcutTip);
-    m_back->setEnabled(false);
-    m_forward = addLink(this, links, "Label79", ForwardCaption, 8400, 1575, ForwardShortcutTip);
+    m_controls.add(placeRows(m_dataPage, DataPageRows));
+    m_inHose = m_controls.get<QCheckBox>("Check1");
+    m_hoseRows = {m_controls.get("Label77"), m_controls.get("Label78"), m_controls.get("MaskEdBox6"),
+                  m_controls.get("MaskEdBox7")};
+    for (QWidget *hoseRow : m_hoseRows)
+        hoseRow->hide();
+    setTabOrder(m_controls.get("MaskEdBox7"), m_inHose);
 
     connect(m_forward, &LinkLabel::clicked, this, &LightningTab::onLabel79Clicked);
     connect(m_back, &LinkLabel::clicked, this, &LightningTab::onLabel141Clicked);
     connect(m_inHose, &QCheckBox::clicked, this, &LightningTab::onCheck1Clicked);
-}
-
-void LightningTab::buildDataPage()
-{
-    m_dataPage = place(new QFrame(this), "Frame6", 240, 840, 11295, 6495);
-    m_dataPage->setFont(sansFont(LargerFontPoints));
-    m_dataPage->hide();
-
-    m_inHose = place(new QCheckBox(QStringLiteral("Кабель в шланге"), m_dataPage), "Check1", 480, 240,
-                     2415, RowHeight);
-    m_inHose->setFont(sansFont(DialogFontPoints));
-
-    const std::vector<InputRowWidgets> inputs = addInputRows(m_dataPage, InputRows, PromptLeft);
-    for (std::size_t i = 0; i < inputs.size(); ++i)
-        m_inputs[i] = inputs[i].box;
-    setTabOrder(inputs.back().box, m_inHose);
-    m_hoseRows = {inputs[GroundingResistance].prompt, inputs[GroundingSpacing].prompt,
-                  inputs[GroundingResistance].box, inputs[GroundingSpacing].box};
-    for (QWidget *hoseRow : m_hoseRows)
-        hoseRow->hide();
-
-    struct ResultRow {
-        const char *introductionName;
-        QString introduction;
-        int top;
-        const char *boxName;
-        int boxLeft;
-        int boxWidth;
-        const char *unitName;
-        QFont font;
-    };
-    const QFont larger = sansFont(LargerFontPoints);
-    const QFont plain = sansFont(DialogFontPoints);
-    const ResultRow rows[] = {
-        {"Label80", QStringLiteral("Ожидается N="), 4560, "Text9", 1920, 2775, "Label81", larger},
-        {"Label82", QStringLiteral("При использовании 1-го троса ПС-70 ожидается N="), 5040, "Text13",
-         4560, 2295, "Label83", plain},
-        {"Label84", QStringLiteral("При использовании 2-х тросов ПС-70 ожидается N="), 5640, "Text14",
-         4560, 2295, "Label85", plain},
-    };
-    std::array<OutputBox *, 3> boxes{};
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const ResultRow &row = rows[i];
-        const int introductionWidth = row.boxLeft - PromptLeft - 60;
-        addLabel(m_dataPage, row.introductionName, row.introduction, PromptLeft, row.top,
-                 introductionWidth, RowHeight, row.font);
-        boxes[i] = place(new OutputBox(0, m_dataPage), row.boxName, row.boxLeft, row.top,
-                         row.boxWidth, BoxHeight);
-        boxes[i]->setFont(larger);
-        boxes[i]->setSurroundingWords(row.introduction, DamagesPerYear);
-        const int unitLeft = row.boxLeft + row.boxWidth + 105;
-        addLabel(m_dataPage, row.unitName, DamagesPerYear, unitLeft, row.top, 11295 - unitLeft,
-                 RowHeight, row.font);
-    }
-    m_damagesUnprotected = boxes[0];
-    m_damagesOneWire = boxes[1];
-    m_damagesTwoWires = boxes[2];
-}
-
-void LightningTab::chooseFirstCable()
-{
-    m_cables.rows.front()->setChecked(true);
-}
-
-void LightningTab::pressForwardLink()
-{
-    m_forward->press();
-}
-
-void LightningTab::pressBackLink()
-{
-    m_back->press();
 }
 
 void LightningTab::onLabel79Clicked()
@@ -181,23 +144,24 @@ void LightningTab::onCheck1Clicked()
 
 LightningInputs LightningTab::ReadLightningInputs() const
 {
+    auto read = [this](const char *box) { return m_controls.get<MaskedBox>(box)->number(); };
     LightningInputs inputs;
-    inputs.ImpulseVoltage = m_inputs[Voltage]->number();
-    inputs.SheathResistance = m_inputs[Resistance]->number();
-    inputs.SoilResistivity = m_inputs[Resistivity]->number();
-    inputs.ThunderstormHours = m_inputs[Hours]->number();
-    inputs.GroundingResistance = m_inputs[GroundingResistance]->number();
-    inputs.GroundingSpacing = m_inputs[GroundingSpacing]->number();
-    inputs.CableRadius = m_inputs[Radius]->number();
+    inputs.ImpulseVoltage = read("MaskEdBox3");
+    inputs.SheathResistance = read("MaskEdBox1");
+    inputs.SoilResistivity = read("MaskEdBox4");
+    inputs.ThunderstormHours = read("MaskEdBox5");
+    inputs.GroundingResistance = read("MaskEdBox6");
+    inputs.GroundingSpacing = read("MaskEdBox7");
+    inputs.CableRadius = read("MaskEdBox2");
     inputs.InHose = m_cableInHose;
     return inputs;
 }
 
 void LightningTab::ShowLightningResult(const LightningResult &result)
 {
-    m_damagesUnprotected->showNumber(result.DamagesUnprotected);
-    m_damagesOneWire->showNumber(result.DamagesOneWire);
-    m_damagesTwoWires->showNumber(result.DamagesTwoWires);
+    m_controls.get<OutputBox>("Text9")->showNumber(result.DamagesUnprotected);
+    m_controls.get<OutputBox>("Text13")->showNumber(result.DamagesOneWire);
+    m_controls.get<OutputBox>("Text14")->showNumber(result.DamagesTwoWires);
 }
 
 } // namespace ulvane

@@ -4,8 +4,6 @@
 
 namespace ulvane {
 
-class InfluenceTab;
-class LightningTab;
 class MessageBox;
 class TabContainer;
 
@@ -20,12 +18,7 @@ public:
     explicit WorkbookWindow(MessageBox &messages, QWidget *parent = nullptr);
 
 private:
-    void pressForwardLink();
-    void pressBackLink();
-
     TabContainer *m_tabs;
-    InfluenceTab *m_influence;
-    LightningTab *m_lightning;
 };
 
 } // namespace ulvane

@@ -117,7 +117,7 @@ protected:
                 if (const QString folder = qEnvironmentVariable("ULVANE_SCREENSHOTS"); !folder.isEmpty())
                     window()->grab().save(QDir(folder).filePath(words[1] + ".png"));
             } else {
-                QTabBar *tabs = find<TabContainer>(QStringLiteral("SSTab1"))->tabBar();
+                auto *tabs = find(QStringLiteral("SSTab1"))->findChild<QTabBar *>();
                 QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(words[1].toInt()).center());
             }
         }
@@ -194,12 +194,11 @@ protected:
             }
             if (auto *button = qobject_cast<QAbstractButton *>(control); button && button->isChecked())
                 line += " ✓";
-            if (auto *tabs = qobject_cast<TabContainer *>(control)) {
-                const QRect row = tabs->tabBar()->geometry();
-                line += QStringLiteral(" tabs %1x%2 in %3, %4 in front").arg(row.width()).arg(row.height())
-                            .arg(tabs->tabBar()->font().family()).arg(tabs->currentIndex());
-                for (int tab = 0; tab < tabs->tabBar()->count(); ++tab)
-                    line += " «" + tabs->tabBar()->tabText(tab) + "»";
+            if (auto *tabs = qobject_cast<TabContainer *>(control) ? control->findChild<QTabBar *>() : nullptr) {
+                line += QStringLiteral(" tabs %1x%2 in %3, %4 in front").arg(tabs->width()).arg(tabs->height())
+                            .arg(tabs->font().family()).arg(tabs->currentIndex());
+                for (int tab = 0; tab < tabs->count(); ++tab)
+                    line += " «" + tabs->tabText(tab) + "»";
             }
             for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::Button}) {
                 if (control->palette().isBrushSet(QPalette::Active, role))

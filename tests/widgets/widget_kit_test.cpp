@@ -47,10 +47,10 @@ TEST(MaskedBox, ContextMenuIsRussianAndWorks)
     EXPECT_EQ(run(-1), "Отменить действие,Повторить действие,,Вырезать,Копировать,Вставить,Удалить,,Выделить всё");
     QApplication::clipboard()->setText(QStringLiteral("725"));
     run(5);
-    EXPECT_EQ(box.boxText(), "7.25");
+    EXPECT_EQ(box.displayText(), "7.25");
     box.selectAll();
     run(6);
-    EXPECT_EQ(box.boxText(), "*.**");
+    EXPECT_EQ(box.displayText(), "*.**");
 }
 
 // No text falls back to a font of other metrics: each face the layout names is
@@ -63,7 +63,7 @@ TEST(LayoutFont, DrawsInTheNamedFaceOrItsStandIn)
                                                       {Typeface::Serif, {"Times New Roman", "Liberation Serif"}},
                                                       {Typeface::Mono, {"Courier New", "Liberation Mono"}}};
     for (const auto &[face, families] : faces) {
-        const QFont font = layoutFont(face, 10);
+        const QFont font = layoutFont({face, 10});
         EXPECT_EQ(font.family(), families[0]);
         EXPECT_TRUE(families.contains(QFontInfo(font).family())) << QFontInfo(font).family().toStdString();
     }
