@@ -21,11 +21,6 @@ void Program::start()
     m_startWindow->show();
 }
 
-StartWindow *Program::startWindow() const
-{
-    return m_startWindow;
-}
-
 void Program::openWorkbook()
 {
     if (!m_workbook)

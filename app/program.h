@@ -24,11 +24,6 @@ public:
     // Creates the start window, runs its load step and shows it.
     void start();
 
-    // Null once the hand-over has closed it.
-    StartWindow *startWindow() const;
-    // Null until the hand-over.
-    WorkbookWindow *workbook() const { return m_workbook.get(); }
-
 private:
     void openWorkbook();
 

@@ -80,6 +80,16 @@ private:
     bool m_painted = false;
 };
 
+QWidget *openWindow(const char *name)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget *topLevel : QApplication::topLevelWidgets()) {
+        if (topLevel->objectName() == QLatin1String(name))
+            return topLevel;
+    }
+    return nullptr;
+}
+
 void waitForPaint(QWidget *widget)
 {
     PaintWatch(widget).wait();
@@ -146,7 +156,7 @@ int runChild(const QString &window)
         messages = std::make_unique<ModalMessageBox>();
         program = std::make_unique<Program>(*messages);
         program->start();
-        shown = program->startWindow();
+        shown = openWindow("Form1");
     } else {
         floor = std::make_unique<FloorWindow>(window == QLatin1String("plain"));
         floor->show();
@@ -229,15 +239,15 @@ StepFigures measureUlvane()
         ModalMessageBox messages;
         Program program(messages);
         program.start();
-        StartWindow *start = program.startWindow();
+        QWidget *start = openWindow("Form1");
         waitForPaint(start);
         QTest::keyClicks(start->findChild<QLineEdit *>(QStringLiteral("Text1")), QStringLiteral("R2864"));
         handOver.push_back(timeMs([&] {
             QTest::mouseClick(start->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-            waitForPaint(program.workbook());
+            waitForPaint(openWindow("Form2"));
         }));
 
-        WorkbookWindow *workbook = program.workbook();
+        QWidget *workbook = openWindow("Form2");
         auto find = [workbook](const char *name) {
             return workbook->findChild<QWidget *>(QLatin1String(name));
         };

@@ -7,6 +7,19 @@
 
 namespace ulvane {
 
+namespace {
+
+// The user's decimal separator, or "." where it is not a single ASCII character.
+char userDecimalSeparator()
+{
+    const QString separator = QLocale().decimalPoint();
+    if (separator.size() == 1 && separator.front().unicode() < 0x80)
+        return static_cast<char>(separator.front().unicode());
+    return '.';
+}
+
+} // namespace
+
 OutputBox::OutputBox(int characterLimit, QWidget *parent)
     : QLineEdit(parent)
     , m_characterLimit(characterLimit)
@@ -30,14 +43,6 @@ void OutputBox::setSurroundingWords(const QString &before, const QString &after)
 {
     setAccessibleName(before.trimmed());
     setAccessibleDescription(after.trimmed());
-}
-
-char userDecimalSeparator()
-{
-    const QString separator = QLocale().decimalPoint();
-    if (separator.size() == 1 && separator.front().unicode() < 0x80)
-        return static_cast<char>(separator.front().unicode());
-    return '.';
 }
 
 } // namespace ulvane

@@ -22,7 +22,4 @@ private:
     int m_characterLimit;
 };
 
-// The user's decimal separator, or "." where it is not a single ASCII character.
-char userDecimalSeparator();
-
 } // namespace ulvane

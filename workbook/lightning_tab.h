@@ -25,9 +25,6 @@ class LightningTab : public StudyTab
 public:
     explicit LightningTab(MessageBox &messages);
 
-    // Written by Check1, read by the calculation.
-    bool CableInHose() const { return m_cableInHose; }
-
 private:
     void onLabel79Clicked();
     void onLabel141Clicked();
@@ -35,6 +32,7 @@ private:
     LightningInputs ReadLightningInputs() const;
     void ShowLightningResult(const LightningResult &result);
 
+    // CableInHose: written by Check1, read by the calculation.
     bool m_cableInHose = false;
     LinkLabel *m_forward;
     QCheckBox *m_inHose;

@@ -55,21 +55,33 @@ protected:
         messages.shown.clear();
         program = std::make_unique<Program>(messages);
         program->start();
-        activate(program->startWindow());
+        activate(openWindow("Form1"));
     }
 
     // Past the start window with the access code, the given tab in front.
     void openWorkbook(int tab)
     {
         act("type Text1 R2864; click Command1");
-        activate(program->workbook());
+        activate(openWindow("Form2"));
         act(QStringLiteral("tab %1").arg(tab));
     }
 
-    QWidget *window() const
+    // A window of the program by name, while it is there.
+    static QWidget *openWindow(const char *name)
     {
         settle();
-        return program->startWindow() ? program->startWindow() : static_cast<QWidget *>(program->workbook());
+        for (QWidget *topLevel : QApplication::topLevelWidgets()) {
+            if (topLevel->objectName() == QLatin1String(name))
+                return topLevel;
+        }
+        return nullptr;
+    }
+
+    // The start window until the hand-over, then the workbook.
+    QWidget *window() const
+    {
+        QWidget *start = openWindow("Form1");
+        return start ? start : openWindow("Form2");
     }
 
     template<typename Control = QWidget>
