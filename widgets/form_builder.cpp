@@ -23,65 +23,37 @@ Extra extraOf(const ControlRow &row)
     return *extra;
 }
 
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette coloured = widget->palette();
-    coloured.setColor(QPalette::WindowText, colour);
-    widget->setPalette(coloured);
-}
-
+// A label's text breaks its lines with "\r\n".
 QLabel *label(const ControlRow &row, QWidget *parent)
 {
-    auto *label = new QLabel(QString::fromUtf8(row.text), parent);
+    auto *label = new QLabel(QString::fromUtf8(row.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                             parent);
     label->setAlignment(row.alignment);
-    if (const auto *colour = std::get_if<QColor>(&row.extra))
-        setTextColour(label, *colour);
+    label->setWordWrap(row.kind == ControlKind::WrappedLabel);
+    if (const auto *colour = std::get_if<QColor>(&row.extra)) {
+        QPalette coloured = label->palette();
+        coloured.setColor(QPalette::WindowText, *colour);
+        label->setPalette(coloured);
+    }
+    if (row.kind == ControlKind::HeaderCell) {
+        label->setFrameShape(QFrame::Box);
+        fillBackground(label, label->palette().color(QPalette::Button));
+    }
     return label;
 }
 
-QLabel *headerCell(const ControlRow &row, QWidget *parent)
+QFrame *frame(const QColor &fill, QFrame::Shape shape, QWidget *parent)
 {
-    auto *cell = label(row, parent);
-    cell->setText(cell->text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    cell->setFrameShape(QFrame::Box);
-    fillBackground(cell, cell->palette().color(QPalette::Button));
-    return cell;
+    auto *frame = new QFrame(parent);
+    frame->setFrameShape(shape);
+    if (fill.isValid())
+        fillBackground(frame, fill);
+    return frame;
 }
 
-LinkLabel *link(const ControlRow &row, const QString &shortcutTip, QWidget *parent)
+QPushButton *commandButton(const QString &caption, QWidget *parent)
 {
-    auto *link = new LinkLabel(QString::fromUtf8(row.text), extraOf<QColor>(row),
-                               layoutFont(row.font), parent);
-    // The window presses the links of the tab in front on Alt+Right and Alt+Left.
-    link->setToolTip(shortcutTip);
-    return link;
-}
-
-QFrame *panel(const QColor &fill, QWidget *parent)
-{
-    auto *panel = new QFrame(parent);
-    fillBackground(panel, fill);
-    return panel;
-}
-
-QGroupBox *groupBox(const ControlRow &row, QWidget *parent)
-{
-    auto *box = new QGroupBox(QString::fromUtf8(row.text), parent);
-    if (const auto *fill = std::get_if<QColor>(&row.extra))
-        fillBackground(box, *fill);
-    return box;
-}
-
-QFrame *outline(QWidget *parent)
-{
-    auto *outline = new QFrame(parent);
-    outline->setFrameShape(QFrame::Box);
-    return outline;
-}
-
-QPushButton *commandButton(const ControlRow &row, QWidget *parent)
-{
-    auto *button = new QPushButton(QString::fromUtf8(row.text), parent);
+    auto *button = new QPushButton(caption, parent);
     // Return and Enter press the focused button, as Space does.
     button->setAutoDefault(true);
     QPalette grey = button->palette();
@@ -90,62 +62,55 @@ QPushButton *commandButton(const ControlRow &row, QWidget *parent)
     return button;
 }
 
-QLineEdit *textBox(const ControlRow &row, QWidget *parent)
-{
-    auto *box = new QLineEdit(parent);
-    box->setMaxLength(extraOf<CharacterLimit>(row).characters);
-    return box;
-}
-
-// The words around a result box name and describe it for screen readers.
-OutputBox *outputBox(std::span<const ControlRow> rows, std::size_t index, QWidget *parent)
-{
-    const ControlRow &row = rows[index];
-    auto *box = new OutputBox(extraOf<CharacterLimit>(row).characters, parent);
-    box->setAlignment(row.alignment);
-    box->setSurroundingWords(QString::fromUtf8(rows[index - 1].text),
-                             QString::fromUtf8(rows[index + 1].text));
-    return box;
-}
-
 QWidget *create(std::span<const ControlRow> rows, std::size_t index, QWidget *parent)
 {
     const ControlRow &row = rows[index];
+    const QString text = QString::fromUtf8(row.text);
+    const auto *colour = std::get_if<QColor>(&row.extra);
     switch (row.kind) {
     case ControlKind::Label:
+    case ControlKind::WrappedLabel:
     case ControlKind::Prompt:
-        return label(row, parent);
-    case ControlKind::WrappedLabel: {
-        QLabel *wrapped = label(row, parent);
-        wrapped->setWordWrap(true);
-        return wrapped;
-    }
     case ControlKind::HeaderCell:
-        return headerCell(row, parent);
+        return label(row, parent);
+    // The window presses the links of the tab in front on Alt+Right and Alt+Left.
     case ControlKind::ForwardLink:
-        return link(row, QStringLiteral("Alt+→"), parent);
-    case ControlKind::BackLink:
-        return link(row, QStringLiteral("Alt+←"), parent);
+    case ControlKind::BackLink: {
+        auto *link = new LinkLabel(text, *colour, layoutFont(row.font), parent);
+        link->setToolTip(row.kind == ControlKind::ForwardLink ? QStringLiteral("Alt+→") : QStringLiteral("Alt+←"));
+        return link;
+    }
     case ControlKind::Panel:
-        return panel(extraOf<QColor>(row), parent);
-    case ControlKind::Line:
-        return panel(colours::GridLine, parent);
-    case ControlKind::Block:
-        return new QFrame(parent);
+        return frame(colour ? *colour : QColor(), QFrame::NoFrame, parent);
     case ControlKind::Shape:
-        return outline(parent);
-    case ControlKind::GroupBox:
-        return groupBox(row, parent);
+        return frame(QColor(), QFrame::Box, parent);
+    case ControlKind::Line:
+        return frame(colours::GridLine, QFrame::NoFrame, parent);
+    case ControlKind::GroupBox: {
+        auto *box = new QGroupBox(text, parent);
+        if (colour)
+            fillBackground(box, *colour);
+        return box;
+    }
     case ControlKind::CommandButton:
-        return commandButton(row, parent);
+        return commandButton(text, parent);
     case ControlKind::CheckBox:
-        return new QCheckBox(QString::fromUtf8(row.text), parent);
-    case ControlKind::TextBox:
-        return textBox(row, parent);
+        return new QCheckBox(text, parent);
+    case ControlKind::TextBox: {
+        auto *box = new QLineEdit(parent);
+        box->setMaxLength(extraOf<CharacterLimit>(row).characters);
+        return box;
+    }
     case ControlKind::MaskEdBox:
         return new MaskedBox(QString::fromLatin1(extraOf<InputMask>(row).digits), parent);
-    case ControlKind::ResultBox:
-        return outputBox(rows, index, parent);
+    case ControlKind::ResultBox: {
+        // The words around a result box name and describe it for screen readers.
+        auto *box = new OutputBox(extraOf<CharacterLimit>(row).characters, parent);
+        box->setAlignment(row.alignment);
+        box->setSurroundingWords(QString::fromUtf8(rows[index - 1].text),
+                                 QString::fromUtf8(rows[index + 1].text));
+        return box;
+    }
     case ControlKind::UpDown:
         return new SpinArrows(extraOf<PagingStep>(row).twips, parent);
     }

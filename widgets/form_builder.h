@@ -19,8 +19,7 @@ enum class ControlKind {
     HeaderCell, // a boxed label on the button colour; "\r\n" breaks its lines
     ForwardLink,
     BackLink,
-    Panel, // a frame without border or caption, filled with its colour
-    Block, // a frame without border, fill or caption
+    Panel, // a frame without border or caption, filled with its colour if it names one
     Shape, // a rectangle
     GroupBox, // a frame with a caption, filled with its colour if it names one
     Line, // a thin black line; its rect holds the two ends x1, y1, x2, y2

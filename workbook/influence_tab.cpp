@@ -65,8 +65,8 @@ const ControlRow DataPageRows[] = {
      {240, 2160, 5940, 285}, DialogFont, MiddleLeft},
     {MaskEdBox, "Mask4", "", {6240, 2160, 615, 285}, DialogFont, TopLeft, InputMask{"#.##"}},
     {Shape, "Shape1", "", {240, 2760, 10815, 3615}, LargerFont},
-    {Block, "Frame3", "", {360, 2880, 10575, 3375}, LargerFont},
-    {Block, "Frame4", "", {360, 3000, 10575, 3255}, LargerFont},
+    {Panel, "Frame3", "", {360, 2880, 10575, 3375}, LargerFont},
+    {Panel, "Frame4", "", {360, 3000, 10575, 3255}, LargerFont},
 };
 
 const char *const EmfIntroduction =

@@ -47,7 +47,7 @@ const CataloguePageLayout Catalogue{
 const ControlRow TabRows[] = {
     {Label, "Label126", "1. Выберите тип кабеля", {240, 480, 2415, 255}, LargerFont},
     {Panel, "Frame5", "", {120, 720, 11415, 6855}, DialogFont, TopLeft, colours::PageGrey},
-    {Block, "Frame6", "", {240, 840, 11295, 6495}, LargerFont},
+    {Panel, "Frame6", "", {240, 840, 11295, 6495}, LargerFont},
     {BackLink, "Label141", "<< Назад", {2160, 7680, 1935, 375}, ButtonFont, TopLeft, colours::DarkLinkBlue},
     {ForwardLink, "Label79", "Вперед >>", {8400, 7680, 1575, 375}, ButtonFont, TopLeft, colours::DarkLinkBlue},
 };
