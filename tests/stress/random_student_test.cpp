@@ -2,8 +2,7 @@
 
 #include "calc/number_text.h"
 #include "widgets/masked_box.h"
-#include "workbook/influence_tab.h"
-#include "workbook/lightning_tab.h"
+#include "workbook/study_tab.h"
 
 #include <QClipboard>
 #include <QRadioButton>
@@ -28,33 +27,27 @@ const QStringList Pastes = {"abc", "3,5", "-12", "ρ=100", "🙂7", "1.2.3", QSt
 class RandomStudentTest : public StudentTest, public testing::WithParamInterface<std::uint32_t>
 {
 protected:
-    QString pick(const QStringList &choices)
+    // One of the choices, or of the visible named controls of a kind; or none.
+    template<typename Control = QWidget>
+    QString pick(QStringList choices = {}, const QStringList &among = {})
     {
-        return choices[std::uniform_int_distribution<qsizetype>(0, choices.size() - 1)(m_random)];
-    }
-
-    // One of the visible controls of a kind, or none.
-    template<typename Control>
-    QString anyVisible(const QStringList &names = {}) const
-    {
-        QStringList shown;
-        for (Control *control : window()->findChildren<Control *>()) {
-            if (control->isVisible() && !control->objectName().isEmpty()
-                && (names.isEmpty() || names.contains(control->objectName())))
-                shown.append(control->objectName());
+        for (Control *control : choices.isEmpty() ? window()->findChildren<Control *>() : QList<Control *>()) {
+            if (control->isVisible() && (among.isEmpty() || among.contains(control->objectName())))
+                choices.append(control->objectName());
         }
-        return shown.isEmpty() ? QString() : shown[std::uniform_int_distribution<qsizetype>(0, shown.size() - 1)(m_random)];
+        return choices.isEmpty() ? QString() : choices[std::uniform_int_distribution<qsizetype>(0, choices.size() - 1)(m_random)];
     }
 
-    // Whether the control shows on its tab, whichever tab is in front.
+    // Whether the control shows on its own tab, whichever tab is in front.
     bool onTab(const char *name) const
     {
-        QWidget *control = find(name);
-        QWidget *tab = window()->findChild<InfluenceTab *>();
-        return control->isVisibleTo(tab->isAncestorOf(control) ? tab : window()->findChild<LightningTab *>());
+        QWidget *control = find(name), *tab = control;
+        while (!qobject_cast<StudyTab *>(tab))
+            tab = tab->parentWidget();
+        return control->isVisibleTo(tab);
     }
 
-    mutable std::mt19937 m_random{GetParam()};
+    std::mt19937 m_random{GetParam()};
 };
 
 TEST_P(RandomStudentTest, KeepsEveryInvariant)
@@ -66,17 +59,16 @@ TEST_P(RandomStudentTest, KeepsEveryInvariant)
         const int kind = std::uniform_int_distribution<int>(0, 99)(m_random);
         if (openWindow("Form1") && i > 300 && kind < 5) {
             tickExactly(AnswerKey);
-            const bool startPage = find("Frame1")->isVisible();
-            action = !startPage ? "click Command2" : GetParam() % 2 ? "click Command1" : "set Text1 R2864; click Command1";
+            action = !find("Frame1")->isVisible() ? "click Command2" : GetParam() % 2 ? "click Command1" : "set Text1 R2864; click Command1";
         } else if (kind < 14) {
             action = (kind < 12 ? "click " : "dclick ")
-                     + anyVisible<QWidget>({"Label52", "Label53", "Label54", "Label79", "Label141", "Command1", "Command2", "up", "down"});
+                     + pick({}, {"Label52", "Label53", "Label54", "Label79", "Label141", "Command1", "Command2", "up", "down"});
         } else if (kind < 26) {
-            action = "click " + anyVisible<QAbstractButton>({}).remove(QRegularExpression("^(up|down|Command.)$"));
+            action = "click " + pick<QAbstractButton>().remove(QRegularExpression("^(up|down|Command.)$"));
         } else if (kind < 30 && openWindow("Form2")) {
             action = pick({"tab 0", "tab 1"});
         } else if (kind < 45) {
-            action = "click " + anyVisible<QLineEdit>();
+            action = "click " + pick<QLineEdit>();
         } else {
             action = "key " + pick(Keys);
             QApplication::clipboard()->setText(pick(Pastes));
@@ -100,12 +92,12 @@ TEST_P(RandomStudentTest, KeepsEveryInvariant)
         // Each tab shows one page, and its links and hose rows follow that page.
         const bool data0 = onTab("Frame2");
         const bool data1 = onTab("Frame6");
-        const bool hose = find<QCheckBox>("Check1")->isChecked();
         const bool states[][2] = {
             {onTab("Frame1"), !data0}, {onTab("Label52"), !data0}, {onTab("Label54"), data0},
             {find("Label53")->isEnabled(), data0}, {onTab("Frame3") && onTab("Frame4"), false},
             {onTab("Frame5"), !data1}, {onTab("Label126"), !data1}, {find("Label141")->isEnabled(), data1},
-            {shown("Label79") == u"Расчет >>", data1}, {find("MaskEdBox7")->isVisibleTo(find("Frame6")), hose}};
+            {shown("Label79") == u"Расчет >>", data1},
+            {find("MaskEdBox7")->isVisibleTo(find("Frame6")), find<QCheckBox>("Check1")->isChecked()}};
         for (std::size_t k = 0; k < std::size(states); ++k)
             ASSERT_EQ(states[k][0], states[k][1]) << "invariant " << k << "\n" << replay;
 
