@@ -97,7 +97,7 @@ QWidget *create(std::span<const ControlRow> rows, std::size_t index, QWidget *pa
     case ControlKind::CheckBox:
         return new QCheckBox(text, parent);
     case ControlKind::TextBox: {
-        auto *box = new QLineEdit(parent);
+        auto *box = new QLineEdit(text, parent);
         box->setMaxLength(extraOf<CharacterLimit>(row).characters);
         return box;
     }

@@ -113,8 +113,9 @@ TEST_F(InfluenceTabTest, ShowsTheExamplesAsTheBoxesCutThem)
         }
     }
 
-    // A result within the norm leaves the hidden protection page as it was.
-    act("set Mask1 100; set Mask2 1.00; set Mask3 1.000; set Mask4 1.00; click Label54");
+    // A result within the norm leaves the hidden protection page as it was; no result
+    // takes typing.
+    act("set Mask1 100; set Mask2 1.00; set Mask3 1.000; set Mask4 1.00; click Label54; type Text8 9");
     EXPECT_EQ(seen("Frame3 Frame4 Text4"), "Frame3 Text4 «1808»");
     EXPECT_EQ(shown("Text8") + ' ' + shown("Label74"), "1443107,6617672 " + NotSuitable);
 }
