@@ -99,11 +99,6 @@ double expectedDamages(double referenceCount, double voltage, double hours)
 
 } // namespace
 
-const ResistanceBandTable &ResistanceBands()
-{
-    return Bands;
-}
-
 double ReferenceDamageCount(double sheathResistance, double soilResistivity)
 {
     for (const ResistanceBand &band : Bands) {

@@ -48,10 +48,8 @@ struct ResistanceBand {
     ResistanceScale HighScale;
 };
 
-using ResistanceBandTable = std::array<ResistanceBand, 13>;
-
 // The bands in the order they are tried: the first whose closed range holds R wins.
-const ResistanceBandTable &ResistanceBands();
+using ResistanceBandTable = std::array<ResistanceBand, 13>;
 
 // Damages per 100 km per year at 3000 В and 36 thunderstorm hours, for a sheath
 // resistance R and a soil resistivity already limited to 10..10000. Never negative.
