@@ -38,6 +38,7 @@ TEST_F(InfluenceTabTest, PageFlow)
         {"result_stays_until_calculation", "click Label52", "Frame2 Frame4 " + data, ""},
         {"new_cable_at_next_calculation", "click Label54", "Frame2 Frame3 " + data, ""},
         {"tab_switch_keeps_the_page", "tab 1; tab 0", "Frame2 Frame3 " + data, ""},
+        {"protection_after_the_norm", "set Mask4 9.99; click Label54", "Frame2 Frame4 " + data, ""},
     };
     openWorkbook(0);
     for (const auto &step : steps) {
