@@ -15,7 +15,8 @@ struct FontStyle {
 };
 
 // Once at program start: "MS Sans Serif", "Times New Roman" and "Courier New" are
-// not on Linux; Liberation Sans, Serif and Mono share their metrics.
+// not on Linux; Liberation Sans, Serif and Mono share their metrics. On Windows it also
+// chooses the sans face the layout's texts ask for (see fonts.cpp).
 void installFontSubstitutions();
 
 // A font of the layout in points at 96 dpi, so text keeps its size relative to the
@@ -25,6 +26,8 @@ QFont sansFont(double points, FontStyle style = {});
 
 inline constexpr double DialogFontPoints = 8.25;
 inline constexpr double LargerFontPoints = 9.75;
+// Every size the layout's sans texts come in.
+inline constexpr double SansFontPoints[] = {DialogFontPoints, LargerFontPoints, 12, 13.5, 24};
 
 namespace colours {
 inline const QColor LinkBlue{0x00, 0x00, 0xFF};
