@@ -57,7 +57,7 @@ bool drawsRussianAtLayoutSizes(const QString &family)
 // where the system's code page is Cyrillic; Qt picks a bitmap size by its cell height,
 // so 8.25 pt text would come in the 10 pt bitmap and be clipped. Where it does not serve,
 // "Microsoft Sans Serif" does: the TrueType face of the same metrics that Windows itself
-// puts in its place. Wine has neither, only the Linux stand-in.
+// puts in its place. Wine has no such face; there the Linux stand-in serves.
 QString windowsSansFamily()
 {
     for (const QString &family : {familyOf(Typeface::Sans), QStringLiteral("Microsoft Sans Serif"),
