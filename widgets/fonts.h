@@ -28,12 +28,16 @@ inline constexpr TextFont BoldFont{Typeface::Sans, 12, {.bold = true}};
 inline constexpr TextFont TabFont{Typeface::Serif, 8.25};
 
 // Once at program start: "MS Sans Serif", "Times New Roman" and "Courier New" are
-// not on Linux; Liberation Sans, Serif and Mono share their metrics.
+// not on Linux; Liberation Sans, Serif and Mono share their metrics. On Windows it also
+// chooses the sans face the layout's texts ask for (see fonts.cpp).
 void installFontSubstitutions();
 
 // A font of the layout in points at 96 dpi, so text keeps its size relative to the
 // twips geometry whatever the screen reports.
 QFont layoutFont(const TextFont &font);
+
+// Every size the layout's sans texts come in.
+inline constexpr double SansFontPoints[] = {8.25, 9.75, 12, 13.5, 24};
 
 namespace colours {
 inline const QColor LinkBlue{0x00, 0x00, 0xFF};

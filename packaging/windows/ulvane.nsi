@@ -6,12 +6,16 @@
 ; under a Wine without 32-bit support).
 Target amd64-unicode
 !include MUI2.nsh
+!include FileFunc.nsh
 
 !ifndef VERSION | EXE | ICON | OUTFILE
     !error "makensis needs /DVERSION= /DEXE= /DICON= /DOUTFILE="
 !endif
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Ulvane"
+; The holder of the copyright in packaging/copyright, as the program's own version
+; resource names it.
+!define PUBLISHER "Ulvane developers"
 
 Name "Ulvane"
 OutFile "${OUTFILE}"
@@ -39,7 +43,8 @@ VIAddVersionKey /LANG=${LANG_RUSSIAN} "ProductName" "Ulvane"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileDescription" "Установка Ulvane"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileVersion" "${VERSION}"
-VIAddVersionKey /LANG=${LANG_RUSSIAN} "LegalCopyright" "Ulvane developers"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "LegalCopyright" "${PUBLISHER}"
 
 Section
     SetShellVarContext current
@@ -53,12 +58,16 @@ Section
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Ulvane"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\ulvane.exe"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    ; "Apps" shows the size in kilobytes that the installed files take.
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 Section "Uninstall"

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -53,19 +54,27 @@ TEST(MaskedBox, ContextMenuIsRussianAndWorks)
     EXPECT_EQ(box.displayText(), "*.**");
 }
 
-// No text falls back to a font of other metrics: each face the layout names is
-// drawn in itself or in its Liberation stand-in.
-TEST(LayoutFont, DrawsInTheNamedFaceOrItsStandIn)
+// No text falls back to a font of other metrics or a smaller or larger size: each face
+// the layout names is drawn in itself or its Liberation stand-in (on Windows the sans
+// texts may ask for another face of the same metrics), at the size asked, with the
+// Russian letters in it.
+TEST(LayoutFont, DrawsRussianInTheNamedFaceOrItsStandIn)
 {
     if (QFontDatabase::families().isEmpty())
         GTEST_SKIP() << "the platform offers no fonts";
-    const std::pair<Typeface, QStringList> faces[] = {{Typeface::Sans, {"MS Sans Serif", "Liberation Sans"}},
-                                                      {Typeface::Serif, {"Times New Roman", "Liberation Serif"}},
-                                                      {Typeface::Mono, {"Courier New", "Liberation Mono"}}};
+    const std::pair<Typeface, QStringList> faces[] = {
+        {Typeface::Sans, {"MS Sans Serif", "Liberation Sans", "Microsoft Sans Serif"}},
+        {Typeface::Serif, {"Times New Roman", "Liberation Serif"}},
+        {Typeface::Mono, {"Courier New", "Liberation Mono"}}};
     for (const auto &[face, families] : faces) {
-        const QFont font = layoutFont({face, 10});
-        EXPECT_EQ(font.family(), families[0]);
-        EXPECT_TRUE(families.contains(QFontInfo(font).family())) << QFontInfo(font).family().toStdString();
+        for (const double points : SansFontPoints) {
+            const QFont font = layoutFont({face, points});
+            const QFontInfo drawn(font);
+            EXPECT_TRUE(families.contains(font.family())) << font.family().toStdString();
+            EXPECT_TRUE(families.contains(drawn.family())) << drawn.family().toStdString();
+            EXPECT_EQ(drawn.pixelSize(), font.pixelSize()) << drawn.family().toStdString() << " " << points;
+            EXPECT_TRUE(QFontMetrics(font).inFontUcs4(U'Ж')) << drawn.family().toStdString() << " " << points;
+        }
     }
 }
 
