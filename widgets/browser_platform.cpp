@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -82,10 +83,17 @@ void setUpBrowserPlatform()
                 centre(widget);
         }
     });
-    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [] {
-        const emscripten::val page = emscripten::val::global("window");
-        page.call<void>("dispatchEvent",
-                        emscripten::val::global("Event").new_(std::string("ulvane-finished")));
+    // The hand-over closes the start window before the workbook shows: only when no
+    // window has come back once the events have been handled is the work finished.
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, [] {
+        QTimer::singleShot(0, qApp, [] {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            if (std::any_of(windows.begin(), windows.end(), [](const QWidget *w) { return w->isVisible(); }))
+                return;
+            const emscripten::val page = emscripten::val::global("window");
+            page.call<void>("dispatchEvent",
+                            emscripten::val::global("Event").new_(std::string("ulvane-finished")));
+        });
     });
 }
 
