@@ -69,7 +69,7 @@ class Student {
     // Waits until the program's window shows, then takes its client area as origin.
     async awaitWindow(what) {
         for (let tries = 0; tries < 240; ++tries) {
-            const shown = await this.page.evaluate("getComputedStyle(document.getElementById('screen')).display");
+            const shown = await this.page.evaluate("document.getElementById('screen') ? getComputedStyle(document.getElementById('screen')).display : 'none'");
             if (shown === 'block') {
                 const frame = await this.findWindow(await this.screenshot());
                 if (frame && frame.right - frame.left > 200) {
