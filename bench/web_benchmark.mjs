@@ -14,7 +14,7 @@ const rounds = Number(roundsText);
 function wasmOf(site) {
     const name = readdirSync(site).find(file => file.endsWith('.wasm'));
     const file = path.join(site, name);
-    return { name, raw: statSync(file).size, gzip: execFileSync('gzip', ['-9', '-c', file]).length };
+    return { name, raw: statSync(file).size, gzip: execFileSync('gzip', ['-9', '-c', file], { maxBuffer: 1 << 28 }).length };
 }
 
 // The first WebGL draw call marks Qt's first frame; the animation frame after it is
