@@ -1,8 +1,9 @@
 #include "calc/number_text.h"
 
+#include "calc/decimal_conversion.h"
+
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace ulvane {
 
@@ -28,10 +29,8 @@ struct ShownDigitsForm {
 
 ShownDigitsForm shownDigitsForm(double magnitude)
 {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, ShownDigits - 1);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const std::string scientific = decimal::ScientificText(magnitude, ShownDigits - 1);
+    const std::string_view text = scientific;
     const auto exponentMark = text.find('e');
 
     ShownDigitsForm form;
@@ -103,13 +102,11 @@ double ReadLeadingNumber(std::string_view text)
     bool seenSign = false;
     bool seenDigit = false;
     bool seenSeparator = false;
-    bool nonZeroBeforeSeparator = false;
     for (char c : text) {
         if (isBlank(c))
             continue;
         if (isDigit(c)) {
             seenDigit = true;
-            nonZeroBeforeSeparator = nonZeroBeforeSeparator || (!seenSeparator && c != '0');
         } else if (c == '.' && !seenSeparator) {
             seenSeparator = true;
         } else if ((c == '-' || c == '+') && !seenSign && number.empty()) {
@@ -126,12 +123,7 @@ double ReadLeadingNumber(std::string_view text)
         return 0.0;
 
     const bool negative = number.front() == '-';
-    const std::size_t start = negative ? 1 : 0;
-    double value = 0.0;
-    const auto result = std::from_chars(number.data() + start, number.data() + number.size(), value,
-                                        std::chars_format::fixed);
-    if (result.ec == std::errc::result_out_of_range)
-        value = nonZeroBeforeSeparator ? std::numeric_limits<double>::infinity() : 0.0;
+    const double value = decimal::DecimalValue(std::string_view(number).substr(negative ? 1 : 0));
     return negative ? -value : value;
 }
 
@@ -163,12 +155,8 @@ double RoundToShownPrecision(double value)
 {
     if (!std::isfinite(value) || value == 0.0)
         return value;
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::scientific, ShownDigits - 1);
-    double rounded = value;
-    std::from_chars(buffer, written.ptr, rounded);
-    return rounded;
+    const double rounded = decimal::DecimalValue(decimal::ScientificText(std::fabs(value), ShownDigits - 1));
+    return std::signbit(value) ? -rounded : rounded;
 }
 
 } // namespace ulvane

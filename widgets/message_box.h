@@ -13,7 +13,9 @@ class MessageBox
 public:
     virtual ~MessageBox() = default;
 
-    // Returns once the student has closed the message.
+    // Returns once the student has closed the message; in the browser, which cannot
+    // wait inside a call, at once, with the message in front of every window until
+    // it is closed. Callers therefore do nothing after it that the answer changes.
     virtual void show(QWidget *parent, const QString &text) = 0;
 };
 

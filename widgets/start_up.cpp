@@ -2,6 +2,10 @@
 
 #include "widgets/fonts.h"
 
+#ifdef Q_OS_WASM
+#include "widgets/browser_platform.h"
+#endif
+
 #include <QCoreApplication>
 #include <QTranslator>
 
@@ -10,6 +14,9 @@ namespace ulvane {
 void setUpApplication()
 {
     installFontSubstitutions();
+#ifdef Q_OS_WASM
+    setUpBrowserPlatform();
+#endif
     static QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral(":/translations/qtbase_ru.qm")))
         QCoreApplication::installTranslator(&qtTexts);

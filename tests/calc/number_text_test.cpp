@@ -42,8 +42,9 @@ TEST(NumberText, WritesFifteenSignificantDigitsWithTheUsersSeparator)
         std::string withPoint = c.withComma;
         std::replace(withPoint.begin(), withPoint.end(), ',', '.');
         EXPECT_EQ(NumberText(c.value, '.'), withPoint) << c.name;
-        if (withPoint.find('E') == std::string::npos)
+        if (withPoint.find('E') == std::string::npos) {
             EXPECT_EQ(ReadLeadingNumber(withPoint), RoundToShownPrecision(c.value)) << c.name;
+        }
     }
 }
 

@@ -1,0 +1,282 @@
+// The program in headless Chromium as a student meets it, once with a Russian and
+// once with an English browser: the start page, a wrong code to the admission test
+// and a pass, the code to the workbook, a calculation on each tab, a range message
+// and "Введены не все данные", and the end. Numbers and messages are read off the
+// screen with tesseract; a picture of every page goes to <folder>/screenshots.
+//
+//   node --experimental-websocket tests/web/browser_test.mjs build/web
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { launchChromium, serve } from './chromium.mjs';
+
+const folder = process.argv[2] ?? 'build/web';
+const pictures = path.join(folder, 'screenshots');
+const scratch = path.join(os.tmpdir(), `ulvane-browser-test-${process.pid}`);
+const failures = [];
+const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
+
+// Qt's browser platform frames a window with a 4-pixel border and an 18-pixel title.
+const Frame = { left: 4, top: 26, right: 4, bottom: 4 };
+// Both windows' client area, 11880 x 8595 twips, as on the desktop.
+const ClientSize = { width: 792, height: 573 };
+const Background = [51, 51, 51];
+
+function check(condition, what) {
+    console.log(`${condition ? 'ok  ' : 'FAIL'} ${what}`);
+    if (!condition)
+        failures.push(what);
+}
+
+class Student {
+    constructor(page, language) {
+        this.page = page;
+        this.language = language;
+        this.count = 0;
+    }
+
+    async screenshot() {
+        const { data } = await this.page.send('Page.captureScreenshot', { format: 'png' });
+        return data;
+    }
+
+    // The program's window (frame included) as the bounds of what is not the page's grey.
+    async findWindow(png) {
+        return this.page.evaluate(`(async () => {
+            const image = new Image();
+            image.src = 'data:image/png;base64,${png}';
+            await image.decode();
+            const canvas = new OffscreenCanvas(image.width, image.height);
+            const context = canvas.getContext('2d');
+            context.drawImage(image, 0, 0);
+            const { data, width, height } = context.getImageData(0, 0, image.width, image.height);
+            const [r, g, b] = ${JSON.stringify(Background)};
+            let left = width, top = height, right = -1, bottom = -1;
+            for (let y = 0; y < height; ++y) {
+                for (let x = 0; x < width; ++x) {
+                    const i = (y * width + x) * 4;
+                    if (Math.abs(data[i] - r) + Math.abs(data[i + 1] - g) + Math.abs(data[i + 2] - b) > 6) {
+                        left = Math.min(left, x); right = Math.max(right, x);
+                        top = Math.min(top, y); bottom = Math.max(bottom, y);
+                    }
+                }
+            }
+            return right < 0 ? null : { left, top, right, bottom, pageWidth: width, pageHeight: height };
+        })()`);
+    }
+
+    // Waits until the program's window shows, then takes its client area as origin.
+    async awaitWindow(what) {
+        for (let tries = 0; tries < 240; ++tries) {
+            const shown = await this.page.evaluate("document.getElementById('screen') ? getComputedStyle(document.getElementById('screen')).display : 'none'");
+            if (shown === 'block') {
+                const frame = await this.findWindow(await this.screenshot());
+                if (frame && frame.right - frame.left > 200) {
+                    await sleep(500);
+                    this.frame = await this.findWindow(await this.screenshot());
+                    this.client = {
+                        x: this.frame.left + Frame.left, y: this.frame.top + Frame.top,
+                        width: this.frame.right - this.frame.left + 1 - Frame.left - Frame.right,
+                        height: this.frame.bottom - this.frame.top + 1 - Frame.top - Frame.bottom,
+                    };
+                    const leftGap = this.frame.left, rightGap = this.frame.pageWidth - 1 - this.frame.right;
+                    const topGap = this.frame.top, bottomGap = this.frame.pageHeight - 1 - this.frame.bottom;
+                    check(Math.abs(leftGap - rightGap) <= 1 && Math.abs(topGap - bottomGap) <= 1,
+                          `${this.language}: ${what} centred (gaps ${leftGap}/${rightGap}, ${topGap}/${bottomGap})`);
+                    check(this.client.width === ClientSize.width && this.client.height === ClientSize.height,
+                          `${this.language}: ${what} at its client size (${this.client.width}x${this.client.height})`);
+                    return;
+                }
+            }
+            await sleep(500);
+        }
+        throw new Error(`${what}: no window appeared`);
+    }
+
+    async click(x, y, button = 'left') {
+        const at = { x: this.client.x + x, y: this.client.y + y, button, clickCount: 1 };
+        await this.page.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x: at.x, y: at.y });
+        await this.page.send('Input.dispatchMouseEvent', { type: 'mousePressed', ...at });
+        await this.page.send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...at });
+        await sleep(300);
+    }
+
+    async key(key, code, keyCode, text, modifiers = 0) {
+        await this.page.send('Input.dispatchKeyEvent', { type: text ? 'keyDown' : 'rawKeyDown', key, code,
+                                                        windowsVirtualKeyCode: keyCode, text, modifiers });
+        await this.page.send('Input.dispatchKeyEvent', { type: 'keyUp', key, code, windowsVirtualKeyCode: keyCode, modifiers });
+        await sleep(60);
+    }
+
+    async type(x, y, text) {
+        await this.click(x, y);
+        for (const c of text) {
+            const digit = c >= '0' && c <= '9';
+            await this.key(c, digit ? `Digit${c}` : `Key${c.toUpperCase()}`, c.toUpperCase().charCodeAt(0), c);
+        }
+        await sleep(200);
+    }
+
+    async pressForward() {
+        await this.page.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', key: 'Alt', code: 'AltLeft', windowsVirtualKeyCode: 18, modifiers: 1 });
+        await this.key('ArrowRight', 'ArrowRight', 39, undefined, 1);
+        await this.page.send('Input.dispatchKeyEvent', { type: 'keyUp', key: 'Alt', code: 'AltLeft', windowsVirtualKeyCode: 18 });
+        await sleep(500);
+    }
+
+    async pressEnter() {
+        await this.key('Enter', 'Enter', 13, '\r');
+        await sleep(500);
+    }
+
+    // Saves the page as the student sees it and returns the picture's file.
+    async shot(name) {
+        await sleep(700);
+        const file = path.join(pictures, `${this.language}-${String(++this.count).padStart(2, '0')}-${name}.png`);
+        writeFileSync(file, Buffer.from(await this.screenshot(), 'base64'));
+        return file;
+    }
+
+    // The text in a rectangle of the client area (all of it without one), enlarged
+    // for tesseract.
+    read(picture, { x = 0, y = 0, width = this.client.width, height = this.client.height } = {}, options = []) {
+        const enlarged = path.join(scratch, 'read.png');
+        execFileSync('convert', [picture, '-crop', `${width}x${height}+${this.client.x + x}+${this.client.y + y}`,
+                                 '+repage', '-resize', '400%', '-colorspace', 'Gray', enlarged]);
+        return execFileSync('tesseract', [enlarged, '-', '-l', 'rus+eng', ...options],
+                            { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
+    }
+
+    readNumber(picture, box) {
+        return this.read(picture, box, ['--psm', '7', '-c', 'tessedit_char_whitelist=0123456789,.-E'])
+            .replace(/\s/g, '');
+    }
+
+    sees(picture, text, what) {
+        const seen = this.read(picture).replace(/\s+/g, ' ');
+        check(seen.includes(text), `${this.language}: ${what} shows «${text}»`);
+        if (!seen.includes(text))
+            console.log(`     read: ${seen}`);
+    }
+
+    seesNumber(picture, box, expected, what) {
+        const seen = this.readNumber(picture, box);
+        check(seen === expected, `${this.language}: ${what} ${expected}${seen === expected ? '' : ` (read ${seen})`}`);
+    }
+}
+
+async function walk(site, language) {
+    const page = await launchChromium(language);
+    const student = new Student(page, language);
+    const point = language.startsWith('ru') ? ',' : '.';
+    const number = text => text.replaceAll(',', point);
+    try {
+        page.on('Runtime.consoleAPICalled', ({ type, args }) =>
+            type !== 'log' && console.log(`     console.${type}: ${args.map(a => a.value ?? a.description).join(' ')}`));
+        await page.send('Page.navigate', { url: site.url });
+        console.log(`     ${language}: navigator.language ${await page.evaluate('navigator.language')}`);
+        await student.awaitWindow('start window');
+        const start = await student.shot('start');
+        student.sees(start, 'Вперед', 'the start window');
+
+        // Any code but the right one leads to the admission test.
+        await student.type(371, 281, '12345');
+        await student.click(372, 515);
+        const test = await student.shot('admission-test');
+        student.sees(test, 'Тест (5 вопросов', 'the admission test');
+        for (const [x, y] of [[38, 104], [278, 104], [38, 128], [38, 152], [38, 232], [278, 232], [38, 376],
+                              [38, 432], [38, 456]])
+            await student.click(x, y);
+        await student.shot('admission-test-answered');
+        await student.click(384, 524);
+        await student.awaitWindow('workbook');
+        const workbook = await student.shot('workbook');
+        student.sees(workbook, 'грозостойкости', 'the workbook');
+
+        // Lightning: the tab in front, its first cable.
+        await student.pressForward();
+        // Qt's own texts are Russian too: a box's context menu.
+        await student.click(459, 105, 'right');
+        student.sees(await student.shot('context-menu'), 'Копировать', 'the context menu');
+        await student.key('Escape', 'Escape', 27);
+        await student.type(459, 105, '3800');
+        await student.type(435, 137, '14');
+        await student.type(475, 169, '210');
+        await student.type(395, 201, '2000');
+        await student.type(243, 233, '40');
+        await student.pressForward();
+        const lightning = await student.shot('lightning-result');
+        student.seesNumber(lightning, { x: 144, y: 360, width: 185, height: 19 }, number('0,875046874477859'), 'lightning N');
+        student.seesNumber(lightning, { x: 320, y: 392, width: 153, height: 19 }, number('0,463465082496935'), 'lightning N, one wire');
+        student.seesNumber(lightning, { x: 320, y: 432, width: 153, height: 19 }, number('0,431022526722149'), 'lightning N, two wires');
+
+        // Influence: its first cable, the calculation before the data, then with it.
+        await student.click(198, 13);
+        await student.pressForward();
+        await student.pressForward();
+        student.sees(await student.shot('influence-data-missing'), 'Введены не все данные', 'the incomplete data');
+        await student.pressEnter();
+        await student.type(491, 113, '100');
+        await student.type(491, 153, '050');
+        await student.type(387, 185, '1');
+        await student.type(427, 217, '1');
+        await student.pressForward();
+        const influence = await student.shot('influence-result');
+        student.seesNumber(influence, { x: 508, y: 280, width: 65, height: 16 }, number('3865,'), 'influence E');
+        student.seesNumber(influence, { x: 420, y: 368, width: 65, height: 16 }, number('3285,'), 'influence E, 70 mm² wire');
+        student.seesNumber(influence, { x: 420, y: 392, width: 129, height: 16 }, number('3479,05570823419'), 'influence E, 120 mm² wire');
+
+        // A width beyond 5 km, left with Tab.
+        await student.type(491, 153, '9');
+        await student.key('Tab', 'Tab', 9, '\t');
+        student.sees(await student.shot('influence-range-message'), 'от 0.01 до 5 км', 'the range message');
+        await student.pressEnter();
+
+        // The title bar's close button ends the program.
+        await student.click(student.client.width - 10, -Frame.top + 13);
+        await sleep(1500);
+        await student.shot('finished');
+        const finished = await page.evaluate("document.getElementById('status').innerText");
+        check(finished.includes('Работа с программой завершена') && finished.includes('Начать заново'),
+              `${language}: the page says the work is finished and offers a restart`);
+    } finally {
+        await page.close();
+    }
+}
+
+// A browser without WebAssembly or WebGL gets a Russian sentence instead of the program.
+async function missing(site, what, { flags = [], script = '' }) {
+    const page = await launchChromium('ru-RU', { flags });
+    try {
+        if (script)
+            await page.send('Page.addScriptToEvaluateOnNewDocument', { source: script });
+        await page.send('Page.navigate', { url: site.url });
+        await sleep(2000);
+        const said = await page.evaluate("document.getElementById('message').textContent");
+        check(said.includes(what) && /[а-я]/.test(said), `without ${what} the page says: ${said}`);
+        const { data } = await page.send('Page.captureScreenshot', { format: 'png' });
+        writeFileSync(path.join(pictures, `ru-00-without-${what.toLowerCase()}.png`), Buffer.from(data, 'base64'));
+    } finally {
+        await page.close();
+    }
+}
+
+rmSync(pictures, { recursive: true, force: true });
+mkdirSync(pictures, { recursive: true });
+mkdirSync(scratch, { recursive: true });
+const site = await serve(folder);
+try {
+    await missing(site, 'WebAssembly', { script: 'delete window.WebAssembly;' });
+    await missing(site, 'WebGL', { flags: ['--disable-webgl'] });
+    for (const language of ['ru-RU', 'en-US'])
+        await walk(site, language);
+} catch (error) {
+    failures.push(error.message);
+    console.log(`FAIL ${error.message}`);
+} finally {
+    site.close();
+    rmSync(scratch, { recursive: true, force: true });
+}
+console.log(failures.length ? `${failures.length} failed` : 'all passed');
+process.exit(failures.length ? 1 : 0);

@@ -1,0 +1,127 @@
+// A static web server on 127.0.0.1 and Debian's headless Chromium driven through the
+// DevTools protocol over node's own WebSocket; shared by the browser test and the
+// web benchmark.
+import { spawn } from 'node:child_process';
+import { mkdtemp, readFile, rm } from 'node:fs/promises';
+import { createServer } from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+
+const contentTypes = {
+    '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
+    '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png',
+};
+
+// Serves folder as a static web server does, with the types a page of Qt needs.
+export async function serve(folder) {
+    const root = path.resolve(folder);
+    const server = createServer(async (request, response) => {
+        const { pathname } = new URL(request.url, 'http://127.0.0.1');
+        const file = path.join(root, decodeURIComponent(pathname.endsWith('/') ? pathname + 'index.html' : pathname));
+        try {
+            if (!file.startsWith(root + path.sep))
+                throw new Error('outside');
+            const body = await readFile(file);
+            response.writeHead(200, { 'Content-Type': contentTypes[path.extname(file)] ?? 'application/octet-stream',
+                                      'Content-Length': body.length, 'Cache-Control': 'no-store' });
+            response.end(body);
+        } catch {
+            response.writeHead(404).end();
+        }
+    });
+    await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
+    return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+}
+
+// A fresh Chromium with its own profile and the given browser language; WebGL through
+// SwiftShader, since there is no GPU.
+export async function launchChromium(language, { width = 1024, height = 768, flags = [] } = {}) {
+    const profile = await mkdtemp(path.join(os.tmpdir(), 'ulvane-chromium-'));
+    const process = spawn('chromium', [
+        '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+        '--disable-background-networking', '--disable-component-update', '--disable-sync',
+        `--user-data-dir=${profile}`, '--remote-debugging-port=0', '--use-gl=angle', '--use-angle=swiftshader',
+        '--enable-unsafe-swiftshader', `--lang=${language}`, `--accept-lang=${language}`,
+        `--window-size=${width},${height}`, ...flags, 'about:blank',
+    ], { stdio: ['ignore', 'ignore', 'pipe'] });
+    const endpoint = await new Promise((resolve, reject) => {
+        let output = '';
+        process.stderr.on('data', data => {
+            output += data;
+            const match = output.match(/DevTools listening on (ws:\/\/\S+)/);
+            if (match)
+                resolve(match[1]);
+        });
+        process.on('exit', code => reject(new Error(`chromium ended (${code}): ${output}`)));
+    });
+    const browser = await connect(endpoint);
+    const { targetId } = await browser.send('Target.createTarget', { url: 'about:blank' });
+    const { sessionId } = await browser.send('Target.attachToTarget', { targetId, flatten: true });
+    const page = browser.session(sessionId);
+    await page.send('Page.enable');
+    await page.send('Runtime.enable');
+    await page.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: 1, mobile: false });
+    await page.send('Emulation.setUserAgentOverride', {
+        userAgent: (await browser.send('Browser.getVersion')).userAgent, acceptLanguage: language });
+    page.close = async () => {
+        browser.socket.close();
+        process.kill();
+        await new Promise(resolve => process.once('exit', resolve));
+        await rm(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 });
+    };
+    return page;
+}
+
+async function connect(endpoint) {
+    const socket = new WebSocket(endpoint);
+    await new Promise((resolve, reject) => {
+        socket.onopen = resolve;
+        socket.onerror = () => reject(new Error(`no DevTools connection at ${endpoint}`));
+    });
+    let lastId = 0;
+    const pending = new Map();
+    const listeners = new Set();
+    socket.onmessage = ({ data }) => {
+        const message = JSON.parse(data);
+        if (message.id !== undefined) {
+            const { resolve, reject } = pending.get(message.id);
+            pending.delete(message.id);
+            message.error ? reject(new Error(`${message.error.message} (${message.error.code})`)) : resolve(message.result);
+        } else {
+            for (const listener of listeners)
+                listener(message);
+        }
+    };
+    const session = sessionId => ({
+        send(method, params = {}) {
+            const id = ++lastId;
+            socket.send(JSON.stringify({ id, method, params, sessionId }));
+            return new Promise((resolve, reject) => pending.set(id, { resolve, reject }));
+        },
+        // The next event of that name, or undefined after timeout milliseconds.
+        next(method, timeout = 30000) {
+            return new Promise(resolve => {
+                const listener = message => {
+                    if (message.method === method && message.sessionId === sessionId) {
+                        listeners.delete(listener);
+                        resolve(message.params);
+                    }
+                };
+                listeners.add(listener);
+                setTimeout(() => { listeners.delete(listener); resolve(undefined); }, timeout);
+            });
+        },
+        on(method, callback) {
+            listeners.add(message => message.method === method && message.sessionId === sessionId && callback(message.params));
+        },
+        async evaluate(expression) {
+            const { result, exceptionDetails } = await this.send('Runtime.evaluate',
+                { expression, awaitPromise: true, returnByValue: true });
+            if (exceptionDetails)
+                throw new Error(`${expression}: ${exceptionDetails.exception?.description ?? exceptionDetails.text}`);
+            return result.value;
+        },
+        socket,
+    });
+    return Object.assign(session(undefined), { session });
+}

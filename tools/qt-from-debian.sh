@@ -1,0 +1,66 @@
+# shellcheck shell=bash
+# Sourced by tools/package-windows and tools/package-web: both build a static Qt 6
+# from Debian's qt6-base source, the same version as the host tools (moc, rcc, uic)
+# of qt6-base-dev-tools, each into folders of its own under ~/.cache/ulvane.
+
+cache=$HOME/.cache/ulvane
+qt_version=6.4.2
+host_qt=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+heavy=(nice -n 10)
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+
+step() { printf '\n== %s\n' "$*"; }
+fail() { printf '%s: %s\n' "$(basename "$0")" "$*" >&2; exit 1; }
+
+# apt-get source needs deb-src entries; they mirror the binary ones already there.
+enable_sources() {
+    [ -n "$(apt-cache showsrc qt6-base 2>/dev/null)" ] && return
+    local list=/etc/apt/sources.list.d/debian.sources
+    if [ -f "$list" ]; then
+        sed 's/^Types: deb$/Types: deb-src/' "$list" |
+            "${as_root[@]}" tee /etc/apt/sources.list.d/ulvane-deb-src.sources >/dev/null
+    else
+        grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+            "${as_root[@]}" tee /etc/apt/sources.list.d/ulvane-deb-src.list >/dev/null
+    fi
+    "${as_root[@]}" apt-get update -qq
+}
+
+# unpack_qt_source <folder> <download folder> [<command>]: Debian's qt6-base source
+# unpacked into folder, once; command (a function) then changes the fresh source.
+unpack_qt_source() {
+    local source=$1 download=$2 change=${3:-}
+    [ -f "$source/.unpacked" ] && return
+    enable_sources
+    rm -rf "$source" "$download"
+    mkdir -p "$download"
+    (cd "$download" &&
+        apt-get source --download-only "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)")
+    # --no-copy: the original tarball stays in download, not beside the source.
+    dpkg-source --no-copy -x "$download"/qt6-base_*.dsc "$source"
+    [ -z "$change" ] || "$change" "$source"
+    touch "$source/.unpacked"
+}
+
+# build_qt <source> <build> <prefix> <identity> <configure option>...: configures,
+# builds and installs Qt unless prefix holds a Qt of the same identity (what the
+# built Qt depends on: its options and the toolchain's content, not the path of the
+# checkout that built it).
+build_qt() {
+    local source=$1 build=$2 prefix=$3 identity=$4
+    shift 4
+    local stamp=$prefix/.ulvane-configure
+    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$identity" ]; then
+        echo "reusing $prefix"
+        return
+    fi
+    # A fresh cache, so no option of an earlier configure lingers; ninja still
+    # rebuilds only what the options change.
+    rm -f "$build/CMakeCache.txt"
+    "${heavy[@]}" cmake -S "$source" -B "$build" "$@"
+    "${heavy[@]}" cmake --build "$build" -j "$jobs"
+    cmake --install "$build" >/dev/null
+    printf '%s\n' "$identity" >"$stamp"
+}

@@ -1,0 +1,100 @@
+#include "widgets/browser_platform.h"
+
+#include "widgets/fonts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <emscripten/val.h>
+
+#include <algorithm>
+
+namespace ulvane {
+
+namespace {
+
+// The start window and the workbook; message boxes are dialogs, which the platform
+// shows at their size, centred on their window.
+bool isProgramWindow(const QWidget *widget)
+{
+    return widget->isWindow() && widget->windowType() == Qt::Window;
+}
+
+// The screen is the page's canvas: the window, its frame included, goes to the middle.
+void centre(QWidget *window)
+{
+    const QWindow *handle = window->windowHandle();
+    const QMargins frame = handle ? handle->frameMargins() : QMargins();
+    const QRect page = window->screen()->availableGeometry();
+    const QSize outer = window->size().grownBy(frame);
+    const QPoint frameTopLeft(page.x() + std::max(0, (page.width() - outer.width()) / 2),
+                              page.y() + std::max(0, (page.height() - outer.height()) / 2));
+    window->setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+class WindowPlacement : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::WindowStateChange && type != QEvent::Show) || !object->isWidgetType())
+            return false;
+        auto *widget = static_cast<QWidget *>(object);
+        if (!isProgramWindow(widget))
+            return false;
+        // show() asks for full-screen here; undone before the window is first drawn.
+        if (type == QEvent::WindowStateChange && widget->windowState().testFlag(Qt::WindowFullScreen))
+            widget->setWindowState(widget->windowState() & ~Qt::WindowFullScreen);
+        else if (type == QEvent::Show)
+            centre(widget);
+        return false;
+    }
+};
+
+void registerLayoutFaces()
+{
+    const QDir faces(QStringLiteral(":/ulvane/fonts"));
+    for (const QString &file : faces.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(faces.filePath(file));
+}
+
+} // namespace
+
+void setUpBrowserPlatform()
+{
+    registerLayoutFaces();
+    // Message boxes and Qt's own texts in the layout's dialog face, not Qt's fallback.
+    QApplication::setFont(layoutFont(DialogFont));
+
+    qApp->installEventFilter(new WindowPlacement(qApp));
+    QObject::connect(QGuiApplication::primaryScreen(), &QScreen::geometryChanged, qApp, [] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && isProgramWindow(widget))
+                centre(widget);
+        }
+    });
+    // The hand-over closes the start window before the workbook shows: only when no
+    // window has come back once the events have been handled is the work finished.
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, [] {
+        QTimer::singleShot(0, qApp, [] {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            if (std::any_of(windows.begin(), windows.end(), [](const QWidget *w) { return w->isVisible(); }))
+                return;
+            const emscripten::val page = emscripten::val::global("window");
+            page.call<void>("dispatchEvent",
+                            emscripten::val::global("Event").new_(std::string("ulvane-finished")));
+        });
+    });
+}
+
+} // namespace ulvane
