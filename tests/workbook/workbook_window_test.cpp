@@ -41,15 +41,6 @@ TEST_F(WorkbookWindowTest, WindowsLookAsRecorded)
     }
 }
 
-// Alt+arrows press the links without taking the focus from the box.
-TEST_F(WorkbookWindowTest, AltArrowsPressTheLinksForTheFocusedBox)
-{
-    openWorkbook(0);
-    act("key Alt+Right; type Mask2 9; key Alt+Right");
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Mask2");
-    EXPECT_EQ(messages.take(), "Введены не все данные");
-}
-
 // Pictures of every page of both windows, for a person to look at when
 // ULVANE_SCREENSHOTS names a folder: clipped or overlapping text shows there.
 TEST_F(WorkbookWindowTest, EveryPageAsAPicture)
