@@ -38,6 +38,15 @@ void centre(QWidget *window)
     window->setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window->size()));
 }
 
+// The platform draws its own title bar, with a maximise button even for a window of
+// fixed size; without the hint it draws none, as desktop window managers do.
+void showAtFixedSize(QWidget *window)
+{
+    if (QWindow *handle = window->windowHandle())
+        handle->setFlags(handle->flags() & ~Qt::WindowMaximizeButtonHint);
+    centre(window);
+}
+
 class WindowPlacement : public QObject
 {
 public:
@@ -56,7 +65,7 @@ protected:
         if (type == QEvent::WindowStateChange && widget->windowState().testFlag(Qt::WindowFullScreen))
             widget->setWindowState(widget->windowState() & ~Qt::WindowFullScreen);
         else if (type == QEvent::Show)
-            centre(widget);
+            showAtFixedSize(widget);
         return false;
     }
 };
