@@ -174,7 +174,7 @@ protected:
 
     // The order Tab takes through the open window, then every named control in the
     // order it was built, one line each: its place, whether it shows, its text, mask,
-    // font, own colours and how a screen reader names it.
+    // font, margins, own colours and how a screen reader names it.
     QStringList described() const
     {
         auto ours = [](QWidget *control) {
@@ -200,6 +200,8 @@ protected:
                                .arg(font.pixelSize())
                                .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "",
                                     font.underline() ? " underline" : "");
+            if (const QMargins margins = control->contentsMargins(); !margins.isNull())
+                line += QStringLiteral(" margins %1,%2,%3,%4").arg(margins.left()).arg(margins.top()).arg(margins.right()).arg(margins.bottom());
             for (const char *property : {"inputMask", "alignment"}) {
                 if (const QVariant value = control->property(property); value.isValid())
                     line += ' ' + QString::fromLatin1(property) + ' ' + value.toString();
