@@ -49,10 +49,9 @@ TEST(CalculateInfluence, ReproducesTheWorkedExamplesToEveryDigit)
 TEST(InputsComplete, AnyZeroConditionIsMissing)
 {
     EXPECT_TRUE(InputsComplete({100, 1, 1, 1, 1}));
-    EXPECT_FALSE(InputsComplete({0, 1, 1, 1, 1}));
-    EXPECT_FALSE(InputsComplete({100, 0, 1, 1, 1}));
-    EXPECT_FALSE(InputsComplete({100, 1, 0, 1, 1}));
-    EXPECT_FALSE(InputsComplete({100, 1, 1, 0, 1}));
+    const InfluenceInputs missing[] = {{0, 1, 1, 1, 1}, {100, 0, 1, 1, 1}, {100, 1, 0, 1, 1}, {100, 1, 1, 0, 1}};
+    for (std::size_t box = 0; box < std::size(missing); ++box)
+        EXPECT_FALSE(InputsComplete(missing[box])) << "box " << box + 1;
 }
 
 } // namespace
