@@ -118,6 +118,12 @@ class Student {
         await sleep(200);
     }
 
+    // Types each text into the box at its point, as a student fills a page in.
+    async fillIn(entries) {
+        for (const [x, y, text] of entries)
+            await this.type(x, y, text);
+    }
+
     async pressForward() {
         await this.page.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', key: 'Alt', code: 'AltLeft', windowsVirtualKeyCode: 18, modifiers: 1 });
         await this.key('ArrowRight', 'ArrowRight', 39, undefined, 1);
@@ -168,9 +174,12 @@ class Student {
             console.log(`     read: ${seen}`);
     }
 
-    seesNumber(picture, box, expected, what) {
-        const seen = this.readNumber(picture, box);
-        check(seen === expected, `${this.language}: ${what} ${expected}${seen === expected ? '' : ` (read ${seen})`}`);
+    // Each of [box, expected number, what it is].
+    seesNumbers(picture, numbers) {
+        for (const [box, expected, what] of numbers) {
+            const seen = this.readNumber(picture, box);
+            check(seen === expected, `${this.language}: ${what} ${expected}${seen === expected ? '' : ` (read ${seen})`}`);
+        }
     }
 }
 
@@ -215,15 +224,12 @@ async function walk(site, language) {
         student.sees(await student.shot('context-menu'), 'Копировать', 'the context menu',
                      { x: 459, y: 105, width: 220, height: 150 });
         await student.key('Escape', 'Escape', 27);
-        await student.type(435, 137, '14');
-        await student.type(475, 169, '210');
-        await student.type(395, 201, '2000');
-        await student.type(243, 233, '40');
+        await student.fillIn([[435, 137, '14'], [475, 169, '210'], [395, 201, '2000'], [243, 233, '40']]);
         await student.pressForward();
-        const lightning = await student.shot('lightning-result');
-        student.seesNumber(lightning, { x: 144, y: 360, width: 185, height: 19 }, number('0,875046874477859'), 'lightning N');
-        student.seesNumber(lightning, { x: 320, y: 392, width: 153, height: 19 }, number('0,463465082496935'), 'lightning N, one wire');
-        student.seesNumber(lightning, { x: 320, y: 432, width: 153, height: 19 }, number('0,431022526722149'), 'lightning N, two wires');
+        student.seesNumbers(await student.shot('lightning-result'), [
+            [{ x: 144, y: 360, width: 185, height: 19 }, number('0,875046874477859'), 'lightning N'],
+            [{ x: 320, y: 392, width: 153, height: 19 }, number('0,463465082496935'), 'lightning N, one wire'],
+            [{ x: 320, y: 432, width: 153, height: 19 }, number('0,431022526722149'), 'lightning N, two wires']]);
 
         // Influence: its first cable, the calculation before the data, then with it.
         await student.click(198, 13);
@@ -231,15 +237,12 @@ async function walk(site, language) {
         await student.pressForward();
         student.sees(await student.shot('influence-data-missing'), 'Введены не все данные', 'the incomplete data');
         await student.pressEnter();
-        await student.type(491, 113, '100');
-        await student.type(491, 153, '050');
-        await student.type(387, 185, '1');
-        await student.type(427, 217, '1');
+        await student.fillIn([[491, 113, '100'], [491, 153, '050'], [387, 185, '1'], [427, 217, '1']]);
         await student.pressForward();
-        const influence = await student.shot('influence-result');
-        student.seesNumber(influence, { x: 508, y: 280, width: 65, height: 16 }, number('3865,'), 'influence E');
-        student.seesNumber(influence, { x: 420, y: 368, width: 65, height: 16 }, number('3285,'), 'influence E, 70 mm² wire');
-        student.seesNumber(influence, { x: 420, y: 392, width: 129, height: 16 }, number('3479,05570823419'), 'influence E, 120 mm² wire');
+        student.seesNumbers(await student.shot('influence-result'), [
+            [{ x: 508, y: 280, width: 65, height: 16 }, number('3865,'), 'influence E'],
+            [{ x: 420, y: 368, width: 65, height: 16 }, number('3285,'), 'influence E, 70 mm² wire'],
+            [{ x: 420, y: 392, width: 129, height: 16 }, number('3479,05570823419'), 'influence E, 120 mm² wire']]);
 
         // A width beyond 5 km, left with Tab.
         await student.type(491, 153, '9');
