@@ -27,8 +27,7 @@ TEST(ReadLeadingNumber, ReadsTheLeadingNumberOfABoxText)
         EXPECT_EQ(ReadLeadingNumber(c.text), c.expected) << c.name;
 }
 
-// The borders of the double range too: the browser build writes and reads them with
-// the C library, the desktop with <charconv>.
+// The borders of the double range too, on both the C library's path and <charconv>'s.
 TEST(NumberText, WritesFifteenSignificantDigitsWithTheUsersSeparator)
 {
     const struct { const char *name; double value; const char *withComma; } cases[] = {
