@@ -110,8 +110,8 @@ AdmissionTestPage::AdmissionTestPage(MessageBox &messages, QWidget *parent)
     const PlacedControls page = placeRows(this, PageRows);
     auto *title = page.get<QLabel>("Label3");
     // A 24 pt line is taller than the title's 495 twips: its leading goes above the
-    // label, so the descenders end clear of the frame line just below. Qt would raise
-    // a negative margin to the safe area's, nought.
+    // label, so the descenders end clear of the frame line just below. Qt raises a
+    // negative margin to the safe area's (none) unless told not to.
     title->setAttribute(Qt::WA_ContentsMarginsRespectsSafeArea, false);
     title->setContentsMargins(0, title->height() - 2 - title->fontMetrics().height(), 0, 0);
 

@@ -174,7 +174,7 @@ protected:
 
     // The order Tab takes through the open window, then every named control in the
     // order it was built, one line each: its place, whether it shows, its text, mask,
-    // font, margins, own colours and how a screen reader names it.
+    // font, a label too low for its lines, own colours and how a screen reader names it.
     QStringList described() const
     {
         auto ours = [](QWidget *control) {
@@ -200,8 +200,9 @@ protected:
                                .arg(font.pixelSize())
                                .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "",
                                     font.underline() ? " underline" : "");
-            if (const QMargins margins = control->contentsMargins(); !margins.isNull())
-                line += QStringLiteral(" margins %1,%2,%3,%4").arg(margins.left()).arg(margins.top()).arg(margins.right()).arg(margins.bottom());
+            if (auto *label = qobject_cast<QLabel *>(control); label && !label->wordWrap()
+                && label->contentsRect().height() < label->fontMetrics().height() * (label->text().trimmed().count(u'\n') + 1))
+                line += " clipped";
             for (const char *property : {"inputMask", "alignment"}) {
                 if (const QVariant value = control->property(property); value.isValid())
                     line += ' ' + QString::fromLatin1(property) + ' ' + value.toString();
