@@ -1,0 +1,60 @@
+# Makes a Debian root from Debian's archive and runs commands inside it, for the
+# tools that need a release other than the machine's own (tools/test-in-debian).
+# Sourced, not run. Commands run in private mount and PID namespaces, so whatever
+# is mounted for them goes away with their last process, even when one fails.
+
+debian_mirror=${ULVANE_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+
+debian_codename() {
+    case "$1" in
+        12) echo bookworm ;;
+        13) echo trixie ;;
+        *) echo "Unknown Debian release '$1'; known: 12, 13" >&2; return 1 ;;
+    esac
+}
+
+# make_debian_root <folder> <release>: a minimal root, made once; a root whose
+# making broke off is made anew.
+make_debian_root() {
+    local root=$1 codename
+    codename=$(debian_codename "$2")
+    [ -e "$root/.ulvane-root-complete" ] && return 0
+    command -v debootstrap >/dev/null || tools/install-dependencies debootstrap
+    "${as_root[@]}" rm -rf "$root"
+    mkdir -p "$(dirname "$root")"
+    echo "== making a Debian $2 ($codename) root in $root"
+    "${as_root[@]}" debootstrap --variant=minbase --include=ca-certificates \
+        "$codename" "$root" "$debian_mirror" >"$root.log" 2>&1 || {
+        tail -20 "$root.log" >&2
+        return 1
+    }
+    "${as_root[@]}" tee "$root/etc/apt/sources.list" >/dev/null <<EOF
+deb $debian_mirror $codename main
+deb $debian_mirror $codename-updates main
+deb http://deb.debian.org/debian-security $codename-security main
+EOF
+    "${as_root[@]}" touch "$root/.ulvane-root-complete"
+    rm -f "$root.log"
+}
+
+# in_debian_root <folder> <command> [<argument>…]: runs the command as root inside
+# the root, with the machine's /dev, a /proc and /sys of its own, and the machine's
+# name servers.
+in_debian_root() {
+    local root=$1
+    shift
+    "${as_root[@]}" unshare --mount --pid --fork --propagation private -- \
+        bash -euc '
+            root=$1; shift
+            mount --rbind /dev "$root/dev"
+            mount -t proc proc "$root/proc"
+            mount -t sysfs sysfs "$root/sys"
+            mount -t tmpfs tmpfs "$root/dev/shm"
+            mount --bind -o ro /etc/resolv.conf "$root/etc/resolv.conf"
+            exec chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin \
+                HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" "$@"
+        ' bash "$root" "$@"
+}
