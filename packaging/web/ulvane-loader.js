@@ -1,6 +1,6 @@
 // Loads the program into the page: checks that the browser can run it, downloads the
-// .wasm with a percent shown, starts it on the page's canvas, and says when the last
-// window has been closed. Qt's own loader shows no progress, hence this one.
+// .wasm with a percent shown, starts it in the page's screen element, and says when
+// the last window has been closed. Qt's own loader shows no progress, hence this one.
 'use strict';
 
 (() => {
@@ -82,10 +82,10 @@
         const [wasm] = await Promise.all([download(program + '.wasm'), loadScript(program + '.js')]);
         message.textContent = 'Запуск программы…';
         const compiled = await WebAssembly.compile(wasm);
-        // Qt takes the screen's size from the canvas, so it is shown before Qt starts.
+        // Qt takes the screen's size from its element, so it is shown before Qt starts.
         status.style.display = 'none';
         screen.style.display = 'block';
-        await createQtAppInstance({
+        await window[program + '_entry']({
             qtContainerElements: [screen],
             instantiateWasm(imports, done) {
                 WebAssembly.instantiate(compiled, imports).then(instance => done(instance, compiled));
@@ -95,7 +95,6 @@
             printErr: text => console.warn(text),
             onAbort: text => say(`Программа завершилась с ошибкой: ${text}`, true),
         });
-        screen.focus();
     }
 
     window.addEventListener('ulvane-finished', () => say('Работа с программой завершена.', true));
