@@ -34,15 +34,6 @@
         percent.textContent = value + ' %';
     }
 
-    function webGLWorks() {
-        try {
-            const canvas = document.createElement('canvas');
-            return !!(canvas.getContext('webgl2') || canvas.getContext('webgl'));
-        } catch (error) {
-            return false;
-        }
-    }
-
     async function download(url) {
         const response = await fetch(url);
         if (!response.ok)
@@ -102,9 +93,6 @@
     if (typeof WebAssembly !== 'object' || typeof WebAssembly.compile !== 'function') {
         say('Этот браузер не умеет запускать WebAssembly, без которого Ulvane не работает. ' +
             'Откройте страницу в новой версии Chrome, Edge, Firefox или Safari.');
-    } else if (!webGLWorks()) {
-        say('В этом браузере выключен WebGL, через который Ulvane рисует свои окна. ' +
-            'Включите в настройках браузера аппаратное ускорение или откройте страницу в другом браузере.');
     } else {
         start().catch(error => say(`Не удалось загрузить программу: ${error.message}.`, true));
     }

@@ -2,7 +2,8 @@
 // once with an English browser: the start page, a wrong code to the admission test
 // and a pass, the code to the workbook, a calculation on each tab, a range message
 // and "Введены не все данные", and the end. Numbers and messages are read off the
-// screen with tesseract; a picture of every page goes to <folder>/screenshots.
+// screen with tesseract; a picture of every page goes to <folder>/screenshots. Also:
+// without WebGL the start page still shows.
 //
 //   node --experimental-websocket tests/web/browser_test.mjs build/web
 import { execFileSync } from 'node:child_process';
@@ -262,12 +263,12 @@ async function walk(site, language) {
     }
 }
 
-// A browser without WebAssembly or WebGL gets a Russian sentence instead of the program.
-async function missing(site, what, { flags = [], script = '' }) {
-    const page = await launchChromium('ru-RU', { flags });
+// A browser without WebAssembly gets a Russian sentence instead of the program.
+async function withoutWebAssembly(site) {
+    const what = 'WebAssembly';
+    const page = await launchChromium('ru-RU');
     try {
-        if (script)
-            await page.send('Page.addScriptToEvaluateOnNewDocument', { source: script });
+        await page.send('Page.addScriptToEvaluateOnNewDocument', { source: 'delete window.WebAssembly;' });
         await page.send('Page.navigate', { url: site.url });
         await sleep(2000);
         const said = await page.evaluate("document.getElementById('message').textContent");
@@ -279,13 +280,27 @@ async function missing(site, what, { flags = [], script = '' }) {
     }
 }
 
+// Qt draws its windows on a 2D canvas: a browser without WebGL shows the start page.
+async function withoutWebGL(site) {
+    const page = await launchChromium('ru-RU', { flags: ['--disable-webgl', '--disable-3d-apis'] });
+    const student = new Student(page, 'ru-RU-without-webgl');
+    try {
+        await page.send('Page.navigate', { url: site.url });
+        check(!await page.evaluate("!!document.createElement('canvas').getContext('webgl')"), 'WebGL is off');
+        await student.awaitWindow('start window');
+        student.sees(await student.shot('start'), 'Вперед', 'the start window');
+    } finally {
+        await page.close();
+    }
+}
+
 rmSync(pictures, { recursive: true, force: true });
 mkdirSync(pictures, { recursive: true });
 mkdirSync(scratch, { recursive: true });
 const site = await serve(folder);
 try {
-    await missing(site, 'WebAssembly', { script: 'delete window.WebAssembly;' });
-    await missing(site, 'WebGL', { flags: ['--disable-webgl'] });
+    await withoutWebAssembly(site);
+    await withoutWebGL(site);
     for (const language of ['ru-RU', 'en-US'])
         await walk(site, language);
 } catch (error) {
