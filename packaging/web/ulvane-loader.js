@@ -6,8 +6,10 @@
 (() => {
     const script = document.currentScript;
     const program = script.dataset.program;
-    // The size of the unpacked .wasm: a compressing server's Content-Length is smaller.
+    // The sizes of the .wasm and of its .gz; a compressing server's Content-Length
+    // tells neither.
     const wasmBytes = Number(script.dataset.wasmBytes) || 0;
+    const gzipBytes = Number(script.dataset.gzipBytes) || 0;
     const status = document.getElementById('status');
     const message = document.getElementById('message');
     const progress = document.getElementById('progress');
@@ -34,29 +36,38 @@
         percent.textContent = value + ' %';
     }
 
+    // The program comes gzip-compressed, so that a server that compresses nothing still
+    // sends a third of it. A server may unpack it on the way itself (Content-Encoding
+    // on the .gz file, or gzip added on the fly over it): what arrives is then
+    // unpacked only if it still starts as gzip does, and the percent counts what
+    // arrives against the size of what that is. Without DecompressionStream the
+    // plain .wasm is fetched, for a server that compresses it.
     async function download(url) {
-        const response = await fetch(url);
+        const packed = typeof DecompressionStream === 'function';
+        const response = await fetch(packed ? url + '.gz' : url);
         if (!response.ok)
-            throw new Error(`${url}: ${response.status} ${response.statusText}`);
-        const total = wasmBytes || Number(response.headers.get('Content-Length')) || 0;
+            throw new Error(`${response.url}: ${response.status} ${response.statusText}`);
         const reader = response.body.getReader();
-        const parts = [];
+        let next = await reader.read();
+        const gzip = !next.done && next.value[0] === 0x1f && next.value[1] === 0x8b;
+        const total = gzip ? gzipBytes : wasmBytes;
         let received = 0;
-        for (;;) {
-            const { done, value } = await reader.read();
-            if (done)
-                break;
-            parts.push(value);
-            received += value.length;
-            showPercent(received, total);
-        }
-        const bytes = new Uint8Array(received);
-        let offset = 0;
-        for (const part of parts) {
-            bytes.set(part, offset);
-            offset += part.length;
-        }
-        return bytes;
+        const counted = new ReadableStream({
+            async pull(controller) {
+                const { done, value } = next ?? await reader.read();
+                next = null;
+                if (done) {
+                    controller.close();
+                    return;
+                }
+                received += value.length;
+                showPercent(received, total);
+                controller.enqueue(value);
+            },
+            cancel: reason => reader.cancel(reason),
+        });
+        const wasm = gzip ? counted.pipeThrough(new DecompressionStream('gzip')) : counted;
+        return new Response(wasm, { headers: { 'Content-Type': 'application/wasm' } });
     }
 
     function loadScript(url) {
@@ -70,9 +81,9 @@
     }
 
     async function start() {
-        const [wasm] = await Promise.all([download(program + '.wasm'), loadScript(program + '.js')]);
-        message.textContent = 'Запуск программы…';
-        const compiled = await WebAssembly.compile(wasm);
+        // Compiled while it downloads.
+        const [compiled] = await Promise.all([WebAssembly.compileStreaming(download(program + '.wasm')),
+                                              loadScript(program + '.js')]);
         // Qt takes the screen's size from its element, so it is shown before Qt starts.
         status.style.display = 'none';
         screen.style.display = 'block';

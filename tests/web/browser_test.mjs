@@ -12,12 +12,13 @@ import { execFileSync } from 'node:child_process';
 import { mkdirSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { launchChromium, serve } from './chromium.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
 const pictures = path.join(folder, 'screenshots');
 const scratch = path.join(os.tmpdir(), `ulvane-browser-test-${process.pid}`);
-const failures = [];
+export const failures = [];
 const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 
 // Qt's browser platform frames a window with a 4-pixel border and an 18-pixel title.
@@ -26,13 +27,13 @@ const Frame = { left: 4, top: 26, right: 4, bottom: 4 };
 const ClientSize = { width: 792, height: 573 };
 const Background = [51, 51, 51];
 
-function check(condition, what) {
+export function check(condition, what) {
     console.log(`${condition ? 'ok  ' : 'FAIL'} ${what}`);
     if (!condition)
         failures.push(what);
 }
 
-class Student {
+export class Student {
     constructor(page, language, touch = false) {
         this.page = page;
         this.language = language;
@@ -322,22 +323,25 @@ async function withoutWebGL(site) {
     }
 }
 
-rmSync(pictures, { recursive: true, force: true });
-mkdirSync(pictures, { recursive: true });
-mkdirSync(scratch, { recursive: true });
-const site = await serve(folder);
-try {
-    await withoutWebAssembly(site);
-    await withoutWebGL(site);
-    for (const language of ['ru-RU', 'en-US'])
-        await walk(site, language);
-    await walk(site, 'ru-RU', true);
-} catch (error) {
-    failures.push(error.message);
-    console.log(`FAIL ${error.message}`);
-} finally {
-    site.close();
-    rmSync(scratch, { recursive: true, force: true });
+// The walks above, unless another test imports the student from here.
+if (process.argv[1] === fileURLToPath(import.meta.url)) {
+    rmSync(pictures, { recursive: true, force: true });
+    mkdirSync(pictures, { recursive: true });
+    mkdirSync(scratch, { recursive: true });
+    const site = await serve(folder);
+    try {
+        await withoutWebAssembly(site);
+        await withoutWebGL(site);
+        for (const language of ['ru-RU', 'en-US'])
+            await walk(site, language);
+        await walk(site, 'ru-RU', true);
+    } catch (error) {
+        failures.push(error.message);
+        console.log(`FAIL ${error.message}`);
+    } finally {
+        site.close();
+        rmSync(scratch, { recursive: true, force: true });
+    }
+    console.log(failures.length ? `${failures.length} failed` : 'all passed');
+    process.exit(failures.length ? 1 : 0);
 }
-console.log(failures.length ? `${failures.length} failed` : 'all passed');
-process.exit(failures.length ? 1 : 0);

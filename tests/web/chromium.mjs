@@ -4,16 +4,19 @@
 import { spawn } from 'node:child_process';
 import { mkdtemp, readFile, rm } from 'node:fs/promises';
 import { createServer } from 'node:http';
+import { gzipSync } from 'node:zlib';
 import os from 'node:os';
 import path from 'node:path';
 
 const contentTypes = {
     '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
-    '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png',
+    '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.gz': 'application/gzip',
 };
 
 // Serves folder as a static web server does, with the types a page of Qt needs.
-export async function serve(folder) {
+// compress as servers differ: 'none'; 'gz-encoded', a .gz file sent as gzip-encoded
+// content of its own type; 'on-the-fly', every file gzipped again on its way.
+export async function serve(folder, { compress = 'none' } = {}) {
     const root = path.resolve(folder);
     const server = createServer(async (request, response) => {
         const { pathname } = new URL(request.url, 'http://127.0.0.1');
@@ -21,9 +24,17 @@ export async function serve(folder) {
         try {
             if (!file.startsWith(root + path.sep))
                 throw new Error('outside');
-            const body = await readFile(file);
-            response.writeHead(200, { 'Content-Type': contentTypes[path.extname(file)] ?? 'application/octet-stream',
-                                      'Content-Length': body.length, 'Cache-Control': 'no-store' });
+            let body = await readFile(file);
+            const headers = { 'Content-Type': contentTypes[path.extname(file)] ?? 'application/octet-stream',
+                              'Cache-Control': 'no-store' };
+            if (compress === 'gz-encoded' && file.endsWith('.gz')) {
+                headers['Content-Type'] = contentTypes[path.extname(file.slice(0, -3))];
+                headers['Content-Encoding'] = 'gzip';
+            } else if (compress === 'on-the-fly' && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+                body = gzipSync(body, { level: 1 });
+                headers['Content-Encoding'] = 'gzip';
+            }
+            response.writeHead(200, { ...headers, 'Content-Length': body.length });
             response.end(body);
         } catch {
             response.writeHead(404).end();
