@@ -1,6 +1,8 @@
 #include "widgets/browser_platform.h"
 
 #include "widgets/fonts.h"
+#include "widgets/output_box.h"
+#include "widgets/tab_container.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -53,6 +56,39 @@ void showAtFixedSize(QWidget *window)
     QTimer::singleShot(0, window, [window] { centre(window); });
 }
 
+// A result box that shows a number tells the page on which tab of how many: the
+// page's learning-system bridge counts a study as done once its tab has shown one.
+void reportResult(const OutputBox *box)
+{
+    using emscripten::val;
+    for (const QWidget *page = box; page->parentWidget(); page = page->parentWidget()) {
+        const auto *pages = qobject_cast<const QStackedWidget *>(page->parentWidget());
+        if (!pages || !qobject_cast<const TabContainer *>(pages->parentWidget()))
+            continue;
+        val detail = val::object();
+        detail.set("tab", pages->indexOf(page));
+        detail.set("tabs", pages->count());
+        val init = val::object();
+        init.set("detail", detail);
+        val::global("window").call<void>("dispatchEvent",
+                                         val::global("CustomEvent").new_(std::string("ulvane-result"), init));
+        return;
+    }
+}
+
+void watchResults(QWidget *window)
+{
+    for (OutputBox *box : window->findChildren<OutputBox *>()) {
+        if (box->property("ulvaneWatched").toBool())
+            continue;
+        box->setProperty("ulvaneWatched", true);
+        QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString &text) {
+            if (!text.isEmpty())
+                reportResult(box);
+        });
+    }
+}
+
 class WindowPlacement : public QObject
 {
 public:
@@ -70,8 +106,10 @@ protected:
         // show() asks for full-screen here; undone before the window is first drawn.
         if (type == QEvent::WindowStateChange && widget->windowState().testFlag(Qt::WindowFullScreen))
             widget->setWindowState(widget->windowState() & ~Qt::WindowFullScreen);
-        else if (type == QEvent::Show)
+        else if (type == QEvent::Show) {
             showAtFixedSize(widget);
+            watchResults(widget);
+        }
         return false;
     }
 };

@@ -7,7 +7,7 @@ namespace ulvane {
 // the window titles the platform writes in HTML; every window keeps its client size,
 // centred on the page with its frame and without a drop shadow, where Qt's browser
 // platform would show it full-screen; and the page learns when the last window has
-// closed.
+// closed and each time a tab of the workbook has shown a result.
 void setUpBrowserPlatform();
 
 } // namespace ulvane
