@@ -90,7 +90,7 @@ async function session(site, what, walk) {
         await page.send('Page.navigate', { url: `${site.url}frame.html` });
         const inFrame = Object.assign(Object.create(page), {
             evaluate: expression => page.evaluate(
-                `(async () => await document.querySelector('iframe').contentWindow.eval(${JSON.stringify(expression)}))()`),
+                `(async () => await document.querySelector('iframe')?.contentWindow.eval(${JSON.stringify(expression)}))()`),
         });
         const student = new Student(inFrame, `scorm-${what}`);
         await student.awaitWindow('start window');
