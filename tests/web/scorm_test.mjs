@@ -95,7 +95,7 @@ async function session(site, what, walk) {
         const student = new Student(inFrame, `scorm-${what}`);
         await student.awaitWindow('start window');
         if (what === 'manifest')
-            return checkManifest(page);
+            return await checkManifest(page);
         await walk(student, page);
         await sleep(1500);
         return page.evaluate('({ status: API.cmi.core.lesson_status, calls: lmsCalls })');
