@@ -98,7 +98,7 @@ async function session(site, what, walk) {
             return await checkManifest(page);
         await walk(student, page);
         await sleep(1500);
-        return page.evaluate('({ status: API.cmi.core.lesson_status, calls: lmsCalls })');
+        return await page.evaluate('({ status: API.cmi.core.lesson_status, calls: lmsCalls })');
     } finally {
         await page.close();
     }
