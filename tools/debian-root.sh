@@ -36,6 +36,8 @@ deb $debian_mirror $codename main
 deb $debian_mirror $codename-updates main
 deb http://deb.debian.org/debian-security $codename-security main
 EOF
+    # The root has a host name of its own (see in_debian_root), which sudo looks up.
+    echo "127.0.1.1 debian-root" | "${as_root[@]}" tee -a "$root/etc/hosts" >/dev/null
     "${as_root[@]}" touch "$root/.ulvane-root-complete"
     rm -f "$root.log"
 }
@@ -46,9 +48,10 @@ EOF
 in_debian_root() {
     local root=$1
     shift
-    "${as_root[@]}" unshare --mount --pid --fork --propagation private -- \
+    "${as_root[@]}" unshare --mount --uts --pid --fork --propagation private -- \
         bash -euc '
             root=$1; shift
+            hostname debian-root
             mount --rbind /dev "$root/dev"
             mount -t proc proc "$root/proc"
             mount -t sysfs sysfs "$root/sys"
