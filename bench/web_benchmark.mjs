@@ -17,12 +17,15 @@ function wasmOf(site) {
     return { name, raw: statSync(file).size, gzip: execFileSync('gzip', ['-9', '-c', file], { maxBuffer: 1 << 28 }).length };
 }
 
-// The first WebGL draw call marks Qt's first frame; the animation frame after it is
+// The first image Qt puts on a window's 2D canvas (or, for a Qt that draws through
+// WebGL, the first draw call) marks Qt's first frame; the animation frame after it is
 // the moment that frame has been painted.
 const firstFrameProbe = `(() => {
     const probe = window.ulvaneFirstFrame = {};
-    for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
-        for (const name of ['drawArrays', 'drawElements']) {
+    for (const [context, names] of [[CanvasRenderingContext2D, ['putImageData']],
+                                    [WebGLRenderingContext, ['drawArrays', 'drawElements']],
+                                    [WebGL2RenderingContext, ['drawArrays', 'drawElements']]]) {
+        for (const name of names) {
             const draw = context.prototype[name];
             context.prototype[name] = function (...args) {
                 if (probe.drawn === undefined) {

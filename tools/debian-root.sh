@@ -42,22 +42,40 @@ EOF
     rm -f "$root.log"
 }
 
-# in_debian_root <folder> <command> [<argument>…]: runs the command as root inside
-# the root, with the machine's /dev, a /proc and /sys of its own, and the machine's
-# name servers.
+# in_debian_root [--bind <folder>]… [--as-caller] <root> <command> [<argument>…]:
+# runs the command inside the root, with the machine's /dev, a /proc and /sys of
+# its own, and the machine's name servers. --bind shows a folder of the machine at
+# the same path inside (so paths written inside stay true outside); --as-caller
+# runs the command as the calling user, not root, so that what it writes there
+# stays theirs even through sudo.
 in_debian_root() {
+    local binds=() user=0:0
+    while :; do
+        case $1 in
+            --bind) binds+=("$(realpath "$2")"); shift 2 ;;
+            --as-caller) user=$(id -u):$(id -g); shift ;;
+            *) break ;;
+        esac
+    done
     local root=$1
     shift
     "${as_root[@]}" unshare --mount --uts --pid --fork --propagation private -- \
         bash -euc '
-            root=$1; shift
+            root=$1 user=$2 binds=$3; shift 3
             hostname debian-root
             mount --rbind /dev "$root/dev"
             mount -t proc proc "$root/proc"
             mount -t sysfs sysfs "$root/sys"
             mount -t tmpfs tmpfs "$root/dev/shm"
             mount --bind -o ro /etc/resolv.conf "$root/etc/resolv.conf"
-            exec chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin \
+            while IFS= read -r folder; do
+                [ -n "$folder" ] || continue
+                mkdir -p "$root$folder"
+                mount --bind "$folder" "$root$folder"
+            done <<<"$binds"
+            as_user=()
+            [ "$user" = 0:0 ] || as_user=(--userspec="$user")
+            exec chroot "${as_user[@]}" "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin \
                 HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" "$@"
-        ' bash "$root" "$@"
+        ' bash "$root" "$user" "$(printf '%s\n' "${binds[@]}")" "$@"
 }

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -14,6 +16,7 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <string>
 
 namespace ulvane {
 
@@ -39,12 +42,15 @@ void centre(QWidget *window)
 }
 
 // The platform draws its own title bar, with a maximise button even for a window of
-// fixed size; without the hint it draws none, as desktop window managers do.
+// fixed size; without the hint it draws none, as desktop window managers do. Nor is
+// there a drop shadow beside the frame. The frame's size is known only once the
+// window is on the page, after the Show event, so it is centred again then.
 void showAtFixedSize(QWidget *window)
 {
     if (QWindow *handle = window->windowHandle())
-        handle->setFlags(handle->flags() & ~Qt::WindowMaximizeButtonHint);
+        handle->setFlags((handle->flags() & ~Qt::WindowMaximizeButtonHint) | Qt::NoDropShadowWindowHint);
     centre(window);
+    QTimer::singleShot(0, window, [window] { centre(window); });
 }
 
 class WindowPlacement : public QObject
@@ -77,6 +83,35 @@ void registerLayoutFaces()
         QFontDatabase::addApplicationFont(faces.filePath(file));
 }
 
+// The platform writes window titles in HTML, in a face the page may lack: they get
+// the layout's sans face, which travels inside the program, at the dialog size. The
+// platform's styles live in a shadow root inside each screen's element.
+void styleTitleBars()
+{
+    using emscripten::val;
+    QFile face(QStringLiteral(":/ulvane/fonts/LiberationSans-Regular.ttf"));
+    if (!face.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = face.readAll();
+    const val view(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char *>(bytes.data())));
+    const val document = val::global("document");
+    const val fontFace = val::global("FontFace").new_(std::string("Ulvane Sans"), view.call<val>("slice"));
+    document["fonts"].call<void>("add", fontFace);
+    fontFace.call<val>("load");
+
+    const std::string css = ".title-bar .window-name { font: " +
+        std::to_string(QFontInfo(QApplication::font()).pixelSize()) + "px 'Ulvane Sans', sans-serif; }";
+    const val screens = val::module_property("qtContainerElements");
+    for (int i = 0; i < screens["length"].as<int>(); ++i) {
+        const val host = screens[i].call<val>("querySelector", std::string("#qt-shadow-container"));
+        if (host.isNull() || host["shadowRoot"].isNull())
+            continue;
+        val style = document.call<val>("createElement", std::string("style"));
+        style.set("textContent", css);
+        host["shadowRoot"].call<void>("appendChild", style);
+    }
+}
+
 } // namespace
 
 void setUpBrowserPlatform()
@@ -84,6 +119,7 @@ void setUpBrowserPlatform()
     registerLayoutFaces();
     // Message boxes and Qt's own texts in the layout's dialog face, not Qt's fallback.
     QApplication::setFont(layoutFont(DialogFont));
+    styleTitleBars();
 
     qApp->installEventFilter(new WindowPlacement(qApp));
     QObject::connect(QGuiApplication::primaryScreen(), &QScreen::geometryChanged, qApp, [] {

@@ -1,6 +1,6 @@
 // Loads the program into the page: checks that the browser can run it, downloads the
-// .wasm with a percent shown, starts it on the page's canvas, and says when the last
-// window has been closed. Qt's own loader shows no progress, hence this one.
+// .wasm with a percent shown, starts it in the page's screen element, and says when
+// the last window has been closed. Qt's own loader shows no progress, hence this one.
 'use strict';
 
 (() => {
@@ -32,15 +32,6 @@
         const value = total > 0 ? Math.min(100, Math.floor(received * 100 / total)) : 0;
         progress.value = value;
         percent.textContent = value + ' %';
-    }
-
-    function webGLWorks() {
-        try {
-            const canvas = document.createElement('canvas');
-            return !!(canvas.getContext('webgl2') || canvas.getContext('webgl'));
-        } catch (error) {
-            return false;
-        }
     }
 
     async function download(url) {
@@ -82,10 +73,10 @@
         const [wasm] = await Promise.all([download(program + '.wasm'), loadScript(program + '.js')]);
         message.textContent = 'Запуск программы…';
         const compiled = await WebAssembly.compile(wasm);
-        // Qt takes the screen's size from the canvas, so it is shown before Qt starts.
+        // Qt takes the screen's size from its element, so it is shown before Qt starts.
         status.style.display = 'none';
         screen.style.display = 'block';
-        await createQtAppInstance({
+        await window[program + '_entry']({
             qtContainerElements: [screen],
             instantiateWasm(imports, done) {
                 WebAssembly.instantiate(compiled, imports).then(instance => done(instance, compiled));
@@ -95,7 +86,6 @@
             printErr: text => console.warn(text),
             onAbort: text => say(`Программа завершилась с ошибкой: ${text}`, true),
         });
-        screen.focus();
     }
 
     window.addEventListener('ulvane-finished', () => say('Работа с программой завершена.', true));
@@ -103,9 +93,6 @@
     if (typeof WebAssembly !== 'object' || typeof WebAssembly.compile !== 'function') {
         say('Этот браузер не умеет запускать WebAssembly, без которого Ulvane не работает. ' +
             'Откройте страницу в новой версии Chrome, Edge, Firefox или Safari.');
-    } else if (!webGLWorks()) {
-        say('В этом браузере выключен WebGL, через который Ulvane рисует свои окна. ' +
-            'Включите в настройках браузера аппаратное ускорение или откройте страницу в другом браузере.');
     } else {
         start().catch(error => say(`Не удалось загрузить программу: ${error.message}.`, true));
     }

@@ -33,9 +33,14 @@ export async function serve(folder) {
     return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
 }
 
+// A phone's browser as Qt's browser platform tells it: an Android user agent and
+// touch input; on-screen keyboards commit text into the focused element.
+const AndroidUserAgent = 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 ' +
+    '(KHTML, like Gecko) Chrome/156.0.0.0 Mobile Safari/537.36';
+
 // A fresh Chromium with its own profile and the given browser language; WebGL through
-// SwiftShader, since there is no GPU.
-export async function launchChromium(language, { width = 1024, height = 768, flags = [] } = {}) {
+// SwiftShader, since there is no GPU. With touch, it passes for an Android phone.
+export async function launchChromium(language, { width = 1024, height = 768, flags = [], touch = false } = {}) {
     const profile = await mkdtemp(path.join(os.tmpdir(), 'ulvane-chromium-'));
     const process = spawn('chromium', [
         '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -62,7 +67,10 @@ export async function launchChromium(language, { width = 1024, height = 768, fla
     await page.send('Runtime.enable');
     await page.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: 1, mobile: false });
     await page.send('Emulation.setUserAgentOverride', {
-        userAgent: (await browser.send('Browser.getVersion')).userAgent, acceptLanguage: language });
+        userAgent: touch ? AndroidUserAgent : (await browser.send('Browser.getVersion')).userAgent,
+        acceptLanguage: language });
+    if (touch)
+        await page.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
     page.close = async () => {
         browser.socket.close();
         process.kill();
