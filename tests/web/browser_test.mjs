@@ -12,7 +12,7 @@
 //
 //   node --experimental-websocket tests/web/browser_test.mjs build/web [part…]
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { launchChromium, serve } from './chromium.mjs';
@@ -389,10 +389,12 @@ async function fitScreens(site) {
 
 // After one visit the service worker serves the program from the browser's cache:
 // with the network off, the page comes back and calculates, and no request reaches
-// the server.
+// the server. Back online after a new release, its cache replaces the old one.
 async function offline(site) {
     const page = await launchChromium('ru-RU');
     const student = new Student(page, 'ru-RU-offline');
+    const worker = path.join(folder, 'service-worker.js');
+    const release = readFileSync(worker, 'utf8');
     try {
         await page.send('Page.navigate', { url: site.url });
         await student.awaitWindow('start window');
@@ -414,7 +416,19 @@ async function offline(site) {
         // Only the browser's own check for a new worker passes DevTools' offline switch.
         const asked = site.paths().slice(before).filter(file => file !== '/service-worker.js');
         check(asked.length === 0, `offline, no file of the program came from the server (${asked.join(' ')})`);
+
+        writeFileSync(worker, release.replace(/ulvane-[0-9a-f]{16}/, 'ulvane-0123456789abcdef'));
+        await page.send('Network.emulateNetworkConditions', { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+        await page.send('Page.reload');
+        await student.awaitWindow('start window after a new release');
+        let now = [];
+        for (let tries = 0; tries < 60 && now.join() !== 'ulvane-0123456789abcdef'; ++tries) {
+            await sleep(500);
+            now = await page.evaluate('caches.keys()');
+        }
+        check(now.join() === 'ulvane-0123456789abcdef', `a new release's cache replaces the old one (${now})`);
     } finally {
+        writeFileSync(worker, release);
         await page.close();
     }
 }
