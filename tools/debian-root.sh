@@ -1,5 +1,6 @@
 # Makes a Debian root from Debian's archive and runs commands inside it, for the
-# tools that need a release other than the machine's own (tools/test-in-debian).
+# tools that need a release other than the machine's own (tools/test-in-debian,
+# tools/package-web).
 # Sourced, not run. Commands run in private mount and PID namespaces, so whatever
 # is mounted for them goes away with their last process, even when one fails.
 
