@@ -1,5 +1,6 @@
 # Makes a Debian root from Debian's archive and runs commands inside it, for the
-# tools that need a release other than the machine's own (tools/test-in-debian).
+# tools that need a release other than the machine's own (tools/test-in-debian,
+# tools/package-web).
 # Sourced, not run. Commands run in private mount and PID namespaces, so whatever
 # is mounted for them goes away with their last process, even when one fails.
 
@@ -36,6 +37,8 @@ deb $debian_mirror $codename main
 deb $debian_mirror $codename-updates main
 deb http://deb.debian.org/debian-security $codename-security main
 EOF
+    # The root has a host name of its own (see in_debian_root), which sudo looks up.
+    echo "127.0.1.1 debian-root" | "${as_root[@]}" tee -a "$root/etc/hosts" >/dev/null
     "${as_root[@]}" touch "$root/.ulvane-root-complete"
     rm -f "$root.log"
 }
@@ -57,9 +60,10 @@ in_debian_root() {
     done
     local root=$1
     shift
-    "${as_root[@]}" unshare --mount --pid --fork --propagation private -- \
+    "${as_root[@]}" unshare --mount --uts --pid --fork --propagation private -- \
         bash -euc '
             root=$1 user=$2 binds=$3; shift 3
+            hostname debian-root
             mount --rbind /dev "$root/dev"
             mount -t proc proc "$root/proc"
             mount -t sysfs sysfs "$root/sys"

@@ -5,13 +5,17 @@
 #include "widgets/tab_container.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStyleHints>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -114,6 +118,50 @@ protected:
     }
 };
 
+// A finger held still on a widget asks for its context menu, as a right click does;
+// Qt turns a touch into a left click only. The press and release still reach the
+// widget; the release then lands on the open menu, which ignores it.
+class LongPress : public QObject
+{
+public:
+    explicit LongPress(QObject *parent) : QObject(parent)
+    {
+        m_timer.setSingleShot(true);
+        m_timer.setInterval(QGuiApplication::styleHints()->mousePressAndHoldInterval());
+        m_timer.callOnTimeout(this, [this] {
+            if (!m_widget)
+                return;
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, m_widget->mapFromGlobal(m_at), m_at);
+            QCoreApplication::sendEvent(m_widget, &menu);
+        });
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+            || !object->isWidgetType())
+            return false;
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (type == QEvent::MouseButtonPress && mouse->deviceType() == QInputDevice::DeviceType::TouchScreen) {
+            m_widget = static_cast<QWidget *>(object);
+            m_at = mouse->globalPosition().toPoint();
+            m_timer.start();
+        } else if (type == QEvent::MouseButtonRelease
+                   || (mouse->globalPosition().toPoint() - m_at).manhattanLength()
+                          > QGuiApplication::styleHints()->startDragDistance()) {
+            m_timer.stop();
+        }
+        return false;
+    }
+
+private:
+    QTimer m_timer;
+    QPointer<QWidget> m_widget;
+    QPoint m_at;
+};
+
 void registerLayoutFaces()
 {
     const QDir faces(QStringLiteral(":/ulvane/fonts"));
@@ -123,8 +171,9 @@ void registerLayoutFaces()
 
 // The platform writes window titles in HTML, in a face the page may lack: they get
 // the layout's sans face, which travels inside the program, at the dialog size. The
-// platform's styles live in a shadow root inside each screen's element.
-void styleTitleBars()
+// platform's styles live in a shadow root inside each screen's element. They forbid
+// the browser every touch gesture on a window; pinching zooms the page again.
+void styleWindows()
 {
     using emscripten::val;
     QFile face(QStringLiteral(":/ulvane/fonts/LiberationSans-Regular.ttf"));
@@ -138,7 +187,8 @@ void styleTitleBars()
     fontFace.call<val>("load");
 
     const std::string css = ".title-bar .window-name { font: " +
-        std::to_string(QFontInfo(QApplication::font()).pixelSize()) + "px 'Ulvane Sans', sans-serif; }";
+        std::to_string(QFontInfo(QApplication::font()).pixelSize()) + "px 'Ulvane Sans', sans-serif; }" +
+        ".qt-screen div { touch-action: pinch-zoom; }";
     const val screens = val::module_property("qtContainerElements");
     for (int i = 0; i < screens["length"].as<int>(); ++i) {
         const val host = screens[i].call<val>("querySelector", std::string("#qt-shadow-container"));
@@ -157,9 +207,10 @@ void setUpBrowserPlatform()
     registerLayoutFaces();
     // Message boxes and Qt's own texts in the layout's dialog face, not Qt's fallback.
     QApplication::setFont(layoutFont(DialogFont));
-    styleTitleBars();
+    styleWindows();
 
     qApp->installEventFilter(new WindowPlacement(qApp));
+    qApp->installEventFilter(new LongPress(qApp));
     QObject::connect(QGuiApplication::primaryScreen(), &QScreen::geometryChanged, qApp, [] {
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (widget->isVisible() && isProgramWindow(widget))

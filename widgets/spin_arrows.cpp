@@ -6,11 +6,13 @@ namespace ulvane {
 
 namespace {
 
-QToolButton *arrowButton(Qt::ArrowType arrow, const QString &name, QWidget *parent)
+// An arrow has no caption; screen readers name it by its direction.
+QToolButton *arrowButton(Qt::ArrowType arrow, const QString &name, const QString &spokenName, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
     button->setArrowType(arrow);
     button->setObjectName(name);
+    button->setAccessibleName(spokenName);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(true);
     return button;
@@ -20,8 +22,8 @@ QToolButton *arrowButton(Qt::ArrowType arrow, const QString &name, QWidget *pare
 
 SpinArrows::SpinArrows(int value, QWidget *parent)
     : QWidget(parent)
-    , m_up(arrowButton(Qt::UpArrow, QStringLiteral("up"), this))
-    , m_down(arrowButton(Qt::DownArrow, QStringLiteral("down"), this))
+    , m_up(arrowButton(Qt::UpArrow, QStringLiteral("up"), QStringLiteral("Вверх"), this))
+    , m_down(arrowButton(Qt::DownArrow, QStringLiteral("down"), QStringLiteral("Вниз"), this))
     , m_value(value)
 {
     connect(m_up, &QToolButton::clicked, this, &SpinArrows::upClicked);

@@ -1,19 +1,23 @@
 // The program in headless Chromium as a student meets it, once with a Russian and
 // once with an English browser: the start page, a wrong code to the admission test
 // and a pass, the code to the workbook, a calculation on each tab, a range message
-// and "Введены не все данные", and the end. Once more on an Android phone, where an
-// on-screen keyboard commits text in pieces, stray letters and all, which the boxes'
-// masks and character limits must sift as they do typed keys. Numbers and messages
-// are read off the screen with tesseract; a picture of every page goes to
-// <folder>/screenshots. Also: without WebGL the start page still shows.
+// and "Введены не все данные", and the end. The same walk in Firefox over WebDriver
+// BiDi, and on an Android phone by touch: taps, a finger held for the context menu,
+// and an on-screen keyboard committing text in pieces, stray letters and all, which
+// the boxes' masks and character limits must sift as they do typed keys. Numbers and
+// messages are read off the screen with tesseract; a picture of every page goes to
+// <folder>/screenshots. Also: phones and tablets of each size and orientation show
+// the whole window; after one visit the page works offline, and without a service
+// worker too; without WebGL the start page still shows.
 //
-//   node --experimental-websocket tests/web/browser_test.mjs build/web
+//   node --experimental-websocket tests/web/browser_test.mjs build/web [part…]
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchChromium, serve } from './chromium.mjs';
+import { firefoxVersion, launchFirefox } from './firefox.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
 const pictures = path.join(folder, 'screenshots');
@@ -25,6 +29,7 @@ const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 const Frame = { left: 4, top: 26, right: 4, bottom: 4 };
 // Both windows' client area, 11880 x 8595 twips, as on the desktop.
 const ClientSize = { width: 792, height: 573 };
+const Outer = { width: ClientSize.width + Frame.left + Frame.right, height: ClientSize.height + Frame.top + Frame.bottom };
 const Background = [51, 51, 51];
 
 export function check(condition, what) {
@@ -33,8 +38,10 @@ export function check(condition, what) {
         failures.push(what);
 }
 
+// Where the page is scaled, zoom is the picture's pixels to a layout pixel of the
+// program, and ratio the picture's pixels to a page pixel, as input is given.
 export class Student {
-    constructor(page, language, touch = false) {
+    constructor(page, language, { touch = false } = {}) {
         this.page = page;
         this.language = language;
         this.touch = touch;
@@ -79,28 +86,37 @@ export class Student {
                 const frame = await this.findWindow(await this.screenshot());
                 if (frame && frame.right - frame.left > 200) {
                     await sleep(500);
-                    this.frame = await this.findWindow(await this.screenshot());
-                    this.client = {
-                        x: this.frame.left + Frame.left, y: this.frame.top + Frame.top,
-                        width: this.frame.right - this.frame.left + 1 - Frame.left - Frame.right,
-                        height: this.frame.bottom - this.frame.top + 1 - Frame.top - Frame.bottom,
-                    };
-                    const leftGap = this.frame.left, rightGap = this.frame.pageWidth - 1 - this.frame.right;
-                    const topGap = this.frame.top, bottomGap = this.frame.pageHeight - 1 - this.frame.bottom;
-                    check(Math.abs(leftGap - rightGap) <= 1 && Math.abs(topGap - bottomGap) <= 1,
-                          `${this.language}: ${what} centred (gaps ${leftGap}/${rightGap}, ${topGap}/${bottomGap})`);
-                    check(this.client.width === ClientSize.width && this.client.height === ClientSize.height,
-                          `${this.language}: ${what} at its client size (${this.client.width}x${this.client.height})`);
+                    const { left, top, right, bottom, pageWidth, pageHeight } = await this.findWindow(await this.screenshot());
+                    const width = right - left + 1, height = bottom - top + 1;
+                    this.zoom = width / Outer.width;
+                    const [pixelRatio, pageScale] = await this.page.evaluate('[devicePixelRatio, visualViewport.scale]');
+                    this.ratio = pixelRatio * pageScale;
+                    this.client = { x: left + Frame.left * this.zoom, y: top + Frame.top * this.zoom };
+                    // Whole on the page, its title bar and frame included, with a margin.
+                    const gaps = [left, pageWidth - 1 - right, top, pageHeight - 1 - bottom];
+                    const slack = Math.ceil(this.zoom);
+                    check(Math.min(...gaps) > 0 && Math.abs(gaps[0] - gaps[1]) <= slack && Math.abs(gaps[2] - gaps[3]) <= slack,
+                          `${this.language}: ${what} whole and centred (gaps ${gaps.join('/')})`);
+                    // Scaled, not laid out anew; a desktop page is not scaled at all.
+                    check((this.touch || this.zoom === 1) && Math.abs(height - Outer.height * this.zoom) <= slack,
+                          `${this.language}: ${what} at its size (${width}x${height}, scale ${(this.zoom / pixelRatio).toFixed(3)})`);
                     return;
                 }
             }
             await sleep(500);
         }
-        throw new Error(`${what}: no window appeared`);
+        throw new Error(`${what}: no window appeared, see ${await this.shot('no-window')}`);
+    }
+
+    // A point of the client area in the browser's input pixels.
+    at(x, y) {
+        return { x: (this.client.x + x * this.zoom) / this.ratio, y: (this.client.y + y * this.zoom) / this.ratio };
     }
 
     async click(x, y, button = 'left') {
-        const at = { x: this.client.x + x, y: this.client.y + y, button, clickCount: 1 };
+        if (this.touch && button === 'left')
+            return this.tap(x, y);
+        const at = { ...this.at(x, y), button, clickCount: 1 };
         await this.page.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x: at.x, y: at.y });
         await this.page.send('Input.dispatchMouseEvent', { type: 'mousePressed', ...at });
         await this.page.send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...at });
@@ -114,9 +130,10 @@ export class Student {
         await sleep(60);
     }
 
-    async tap(x, y) {
-        const point = { x: this.client.x + x, y: this.client.y + y };
-        await this.page.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [point] });
+    // A tap, or with hold a finger held still as long as that.
+    async tap(x, y, hold = 0) {
+        await this.page.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [this.at(x, y)] });
+        await sleep(hold);
         await this.page.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
         await sleep(300);
     }
@@ -170,10 +187,10 @@ export class Student {
     // The text in a rectangle of the client area (all of it without one), enlarged
     // for tesseract. Reading a part alone keeps a small or grey text from being taken
     // for noise beside the larger ones.
-    read(picture, { x = 0, y = 0, width = this.client.width, height = this.client.height } = {}, options = []) {
+    read(picture, { x = 0, y = 0, width = ClientSize.width, height = ClientSize.height } = {}, options = []) {
         const enlarged = path.join(scratch, 'read.png');
-        execFileSync('convert', [picture, '-crop', `${width}x${height}+${this.client.x + x}+${this.client.y + y}`,
-                                 '+repage', '-resize', '400%', '-colorspace', 'Gray', enlarged]);
+        execFileSync('convert', [picture, '-crop', this.crop(x, y, width, height),
+                                 '+repage', '-resize', `${Math.round(400 / this.zoom)}%`, '-colorspace', 'Gray', enlarged]);
         return execFileSync('tesseract', [enlarged, '-', '-l', 'rus+eng', ...options],
                             { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
     }
@@ -183,11 +200,17 @@ export class Student {
     // digits alone keep tesseract from guessing letters.
     readNumber(picture, { x, y, width, height }) {
         const enlarged = path.join(scratch, 'number.png');
-        execFileSync('convert', [picture, '-crop', `${width - 4}x${height - 4}+${this.client.x + x + 2}+${this.client.y + y + 2}`,
-                                 '+repage', '-channel', 'G', '-separate', '+channel', '-resize', '400%',
+        execFileSync('convert', [picture, '-crop', this.crop(x + 2, y + 2, width - 4, height - 4),
+                                 '+repage', '-channel', 'G', '-separate', '+channel', '-resize', `${Math.round(400 / this.zoom)}%`,
                                  '-bordercolor', 'white', '-border', '24', enlarged]);
         return execFileSync('tesseract', [enlarged, '-', '-l', 'eng', '--psm', '7', '-c', 'tessedit_char_whitelist=0123456789,.-E'],
                             { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] }).replace(/\s/g, '');
+    }
+
+    // A rectangle of the client area as ImageMagick crops it from a picture.
+    crop(x, y, width, height) {
+        const [left, top] = [this.client.x + x * this.zoom, this.client.y + y * this.zoom].map(Math.round);
+        return `${Math.round(width * this.zoom)}x${Math.round(height * this.zoom)}+${left}+${top}`;
     }
 
     sees(picture, text, what, box) {
@@ -206,9 +229,23 @@ export class Student {
     }
 }
 
-async function walk(site, language, touch = false) {
-    const page = await launchChromium(language, { touch });
-    const student = new Student(page, touch ? `${language}-android` : language, touch);
+// The page's focused element, inside Qt's shadow root.
+const FocusedElement = `(() => {
+    let element = document.activeElement;
+    while (element?.shadowRoot?.activeElement)
+        element = element.shadowRoot.activeElement;
+    return element?.tagName;
+})()`;
+
+// An Android phone in portrait: the page scaled to fit, at the pixel ratio of a phone.
+const Phone = { width: 390, height: 844, ratio: 3, touch: true };
+
+// The walk in Chromium, on a phone too, or with launch = launchFirefox in Firefox.
+async function walk(site, language, phone, launch = launchChromium) {
+    const touch = Boolean(phone);
+    const page = await launch(language, phone);
+    const name = [launch === launchFirefox && 'firefox', language, touch && 'android'].filter(Boolean).join('-');
+    const student = new Student(page, name, phone);
     const point = language.startsWith('ru') ? ',' : '.';
     const number = text => text.replaceAll(',', point);
     try {
@@ -220,42 +257,50 @@ async function walk(site, language, touch = false) {
         const start = await student.shot('start');
         student.sees(start, 'Вперед', 'the start window');
 
+        // Any code but the right one leads to the admission test; a keyboard may commit
+        // it in one piece.
         if (touch) {
-            // The access code whole, though committed in two pieces and beyond the box's
-            // five characters, leads straight to the workbook.
-            await student.commit(371, 281, '', ['R28', '6499']);
-            await student.click(372, 515);
-        } else {
-            // Any code but the right one leads to the admission test.
+            await student.commit(371, 281, '', ['12345']);
+            check(await page.evaluate(FocusedElement) === 'INPUT',
+                  `${student.language}: a tap on a box focuses the element an on-screen keyboard types into`);
+        } else
             await student.type(371, 281, '12345');
-            await student.click(372, 515);
-            const test = await student.shot('admission-test');
-            student.sees(test, 'Тест (5 вопросов', 'the admission test');
-            for (const [x, y] of [[38, 104], [278, 104], [38, 128], [38, 152], [38, 232], [278, 232], [38, 376],
-                                  [38, 432], [38, 456]])
-                await student.click(x, y);
-            await student.shot('admission-test-answered');
-            await student.click(384, 524);
-        }
+        await student.click(372, 515);
+        const test = await student.shot('admission-test');
+        student.sees(test, 'Тест (5 вопросов', 'the admission test');
+        for (const [x, y] of [[38, 104], [278, 104], [38, 128], [38, 152], [38, 232], [278, 232], [38, 376],
+                              [38, 432], [38, 456]])
+            await student.click(x, y);
+        await student.shot('admission-test-answered');
+        await student.click(384, 524);
         await student.awaitWindow('workbook');
         const workbook = await student.shot('workbook');
         student.sees(workbook, 'грозостойкости', 'the workbook', { x: 0, y: 0, width: ClientSize.width, height: 27 });
         // A window of fixed size has no maximise button: a click where the platform puts
-        // one leaves the window as it was.
-        await student.click(ClientSize.width - 26, -Frame.top + 13);
-        await student.awaitWindow('workbook after a click where a maximise button would be');
+        // one leaves the window as it was. (A finger there hits the close button beside it.)
+        if (!touch) {
+            await student.click(ClientSize.width - 26, -Frame.top + 13);
+            await student.awaitWindow('workbook after a click where a maximise button would be');
+        }
 
-        // Lightning: the tab in front, its first cable.
-        await student.pressForward();
-        // Qt's own texts are Russian too: the context menu of a box with its text selected.
+        // Lightning: the tab in front, its first cable. A finger taps the links.
+        const lightningForward = () => touch ? student.tap(612, 524) : student.pressForward();
+        await lightningForward();
+        // Qt's own texts are Russian too: the context menu of a box with its text
+        // selected, or opened by a finger held on the box.
         await student.type(459, 105, '3800');
-        await student.key('a', 'KeyA', 65, undefined, 2);
-        await student.click(459, 105, 'right');
-        student.sees(await student.shot('context-menu'), 'Копировать', 'the context menu',
+        if (touch) {
+            await student.tap(459, 105, 1200);
+        } else {
+            await student.key('a', 'KeyA', 65, undefined, 2);
+            await student.click(459, 105, 'right');
+        }
+        student.sees(await student.shot('context-menu'), touch ? 'Отменить действие' : 'Копировать', 'the context menu',
                      { x: 459, y: 105, width: 220, height: 150 });
-        await student.key('Escape', 'Escape', 27);
+        // A finger closes the menu with a tap beside it, on nothing.
+        await (touch ? student.tap(600, 300) : student.key('Escape', 'Escape', 27));
         await student.fillIn([[435, 137, '14'], [475, 169, '210'], [395, 201, '2000'], [243, 233, '40']]);
-        await student.pressForward();
+        await lightningForward();
         student.seesNumbers(await student.shot('lightning-result'), [
             [{ x: 144, y: 360, width: 185, height: 19 }, number('0,875046874477859'), 'lightning N'],
             [{ x: 320, y: 392, width: 153, height: 19 }, number('0,463465082496935'), 'lightning N, one wire'],
@@ -263,12 +308,21 @@ async function walk(site, language, touch = false) {
 
         // Influence: its first cable, the calculation before the data, then with it.
         await student.click(198, 13);
-        await student.pressForward();
-        await student.pressForward();
-        student.sees(await student.shot('influence-data-missing'), 'Введены не все данные', 'the incomplete data');
+        if (touch) {
+            // A tap on a link acts once: the data page, not yet its calculation.
+            await student.tap(536, 532);
+            const data = student.read(await student.shot('influence-data'));
+            check(data.includes('Введите свои данные') && !data.includes('Введены не все данные'),
+                  `${student.language}: one tap on "Вперед >>" shows the data page alone`);
+            await student.tap(536, 532);
+        } else {
+            await student.pressForward();
+            await student.pressForward();
+        }
+        student.sees(await student.shot('influence-data-missing'), 'все данные', 'the incomplete data');
         await student.pressEnter();
         await student.fillIn([[491, 113, '100'], [491, 153, '050'], [387, 185, '1'], [427, 217, '1']]);
-        await student.pressForward();
+        await (touch ? student.tap(536, 532) : student.pressForward());
         student.seesNumbers(await student.shot('influence-result'), [
             [{ x: 508, y: 280, width: 65, height: 16 }, number('3865,'), 'influence E'],
             [{ x: 420, y: 368, width: 65, height: 16 }, number('3285,'), 'influence E, 70 mm² wire'],
@@ -281,12 +335,115 @@ async function walk(site, language, touch = false) {
         await student.pressEnter();
 
         // The title bar's close button ends the program.
-        await student.click(student.client.width - 10, -Frame.top + 13);
+        await student.click(ClientSize.width - 10, -Frame.top + 13);
         await sleep(1500);
         await student.shot('finished');
         const finished = await page.evaluate("document.getElementById('status').innerText");
         check(finished.includes('Работа с программой завершена') && finished.includes('Начать заново'),
               `${student.language}: the page says the work is finished and offers a restart`);
+    } finally {
+        await page.close();
+    }
+}
+
+// One phone turned and resized to phones and tablets of each orientation: each time the
+// whole window, frame and all, on the page, scaled alike in width and height.
+async function fitScreens(site) {
+    const page = await launchChromium('ru-RU', { ...Phone, ratio: 2 });
+    const student = new Student(page, 'ru-RU-screens', Phone);
+    try {
+        await page.send('Page.navigate', { url: site.url });
+        for (const [name, width, height] of [['phone', 390, 844], ['phone-landscape', 844, 390], ['phone-turned-back', 390, 844],
+                                             ['small-phone', 320, 568], ['small-phone-landscape', 568, 320],
+                                             ['tablet', 768, 1024], ['tablet-landscape', 1024, 768]]) {
+            await page.resize(width, height);
+            await sleep(1000);
+            await student.awaitWindow(`start window, ${name} ${width}x${height}`);
+            student.sees(await student.shot(name), 'Вперед', `the start window, ${name}`);
+        }
+        // Pinched to a larger zoom beside the window, in landscape, a finger still finds
+        // the code box, which the right code proves. DevTools gives touches relative to
+        // the zoomed part's corner, and pinches with the mouse wheel, which Qt takes over
+        // its windows; that they leave a finger's pinch to the browser is checked apart.
+        await page.resize(844, 390);
+        await student.awaitWindow('start window, phone-landscape again');
+        const before = await page.evaluate('visualViewport.scale');
+        await page.send('Input.synthesizePinchGesture', { ...student.at(-20, 281), scaleFactor: 1.6 });
+        const [scale, left, top] = await page.evaluate('[visualViewport.scale, visualViewport.offsetLeft, visualViewport.offsetTop]');
+        await student.shot('phone-landscape-pinched');
+        check(scale > 1.5 * before, `pinching zooms the page (from ${before.toFixed(2)} to ${scale.toFixed(2)})`);
+        check(await page.evaluate(`getComputedStyle(document.querySelector('#screen #qt-shadow-container')
+                                       .shadowRoot.querySelector('.qt-window')).touchAction`) === 'pinch-zoom',
+              'a finger may pinch over a window');
+        const { x, y } = student.at(371, 281);
+        await page.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: x - left, y: y - top }] });
+        await page.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+        await page.send('Input.insertText', { text: 'R2864' });
+        await page.send('Emulation.resetPageScaleFactor');
+        await student.tap(372, 515);
+        await student.awaitWindow('workbook after the code tapped in at a zoom');
+        student.sees(await student.shot('workbook-code-tapped-at-zoom'), 'грозостойкости', 'the workbook after the code tapped in at a zoom',
+                     { x: 0, y: 0, width: ClientSize.width, height: 27 });
+    } finally {
+        await page.close();
+    }
+}
+
+// After one visit the service worker serves the program from the browser's cache:
+// with the network off, the page comes back and calculates, and no request reaches
+// the server. Back online after a new release, its cache replaces the old one.
+async function offline(site) {
+    const page = await launchChromium('ru-RU');
+    const student = new Student(page, 'ru-RU-offline');
+    const worker = path.join(folder, 'service-worker.js');
+    const release = readFileSync(worker, 'utf8');
+    try {
+        await page.send('Page.navigate', { url: site.url });
+        await student.awaitWindow('start window');
+        const caches = await page.evaluate('navigator.serviceWorker.ready.then(() => caches.keys())');
+        check(caches.length === 1 && /^ulvane-[0-9a-f]{16}$/.test(caches[0]), `the program kept in the cache ${caches}`);
+        await page.send('Network.enable');
+        await page.send('Network.emulateNetworkConditions', { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+        const before = site.paths().length;
+        await page.send('Page.reload');
+        await student.awaitWindow('start window offline');
+        await student.type(371, 281, 'R2864');
+        await student.click(372, 515);
+        await student.awaitWindow('workbook offline');
+        await student.pressForward();
+        await student.fillIn([[459, 105, '3800'], [435, 137, '14'], [475, 169, '210'], [395, 201, '2000'], [243, 233, '40']]);
+        await student.pressForward();
+        student.seesNumbers(await student.shot('lightning-result'), [
+            [{ x: 144, y: 360, width: 185, height: 19 }, '0,875046874477859', 'lightning N offline']]);
+        // Only the browser's own check for a new worker passes DevTools' offline switch.
+        const asked = site.paths().slice(before).filter(file => file !== '/service-worker.js');
+        check(asked.length === 0, `offline, no file of the program came from the server (${asked.join(' ')})`);
+
+        writeFileSync(worker, release.replace(/ulvane-[0-9a-f]{16}/, 'ulvane-0123456789abcdef'));
+        await page.send('Network.emulateNetworkConditions', { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+        await page.send('Page.reload');
+        await student.awaitWindow('start window after a new release');
+        let now = [];
+        for (let tries = 0; tries < 60 && now.join() !== 'ulvane-0123456789abcdef'; ++tries) {
+            await sleep(500);
+            now = await page.evaluate('caches.keys()');
+        }
+        check(now.join() === 'ulvane-0123456789abcdef', `a new release's cache replaces the old one (${now})`);
+    } finally {
+        writeFileSync(worker, release);
+        await page.close();
+    }
+}
+
+// Plain HTTP on a LAN address allows no service worker: the page works without one.
+async function withoutServiceWorker(site) {
+    const page = await launchChromium('ru-RU', { flags: ['--host-resolver-rules=MAP ulvane.lan 127.0.0.1'] });
+    const student = new Student(page, 'ru-RU-lan');
+    try {
+        await page.send('Page.navigate', { url: `http://ulvane.lan:${site.port}/` });
+        await student.awaitWindow('start window');
+        check(!await page.evaluate('window.isSecureContext'), 'http://ulvane.lan/ is no secure context');
+        student.sees(await student.shot('start'), 'Вперед', 'the start window without a service worker');
     } finally {
         await page.close();
     }
@@ -323,18 +480,34 @@ async function withoutWebGL(site) {
     }
 }
 
-// The walks above, unless another test imports the student from here.
+// Each part and what runs it; the command's further arguments name the parts to run.
+const parts = {
+    'without-webassembly': withoutWebAssembly,
+    'without-webgl': withoutWebGL,
+    screens: fitScreens,
+    chromium: async site => {
+        for (const language of ['ru-RU', 'en-US'])
+            await walk(site, language);
+    },
+    phone: site => walk(site, 'ru-RU', Phone),
+    firefox: async site => {
+        console.log(`     ${firefoxVersion()}`);
+        for (const language of ['ru-RU', 'en-US'])
+            await walk(site, language, undefined, launchFirefox);
+    },
+    offline,
+    'without-service-worker': withoutServiceWorker,
+};
+// The parts chosen, unless another test imports the student from here.
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
+    const chosen = process.argv.length > 3 ? process.argv.slice(3) : Object.keys(parts);
     rmSync(pictures, { recursive: true, force: true });
     mkdirSync(pictures, { recursive: true });
     mkdirSync(scratch, { recursive: true });
     const site = await serve(folder);
     try {
-        await withoutWebAssembly(site);
-        await withoutWebGL(site);
-        for (const language of ['ru-RU', 'en-US'])
-            await walk(site, language);
-        await walk(site, 'ru-RU', true);
+        for (const part of chosen)
+            await parts[part](site);
     } catch (error) {
         failures.push(error.message);
         console.log(`FAIL ${error.message}`);

@@ -11,15 +11,19 @@ import path from 'node:path';
 const contentTypes = {
     '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
     '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.gz': 'application/gzip',
+    '.webmanifest': 'application/manifest+json',
 };
 
 // Serves folder as a static web server does, with the types a page of Qt needs.
 // compress as servers differ: 'none'; 'gz-encoded', a .gz file sent as gzip-encoded
 // content of its own type; 'on-the-fly', every file gzipped again on its way.
+// Keeps the paths it was asked for, to tell whether a page reached it at all.
 export async function serve(folder, { compress = 'none' } = {}) {
     const root = path.resolve(folder);
+    const requests = [];
     const server = createServer(async (request, response) => {
         const { pathname } = new URL(request.url, 'http://127.0.0.1');
+        requests.push(pathname);
         const file = path.join(root, decodeURIComponent(pathname.endsWith('/') ? pathname + 'index.html' : pathname));
         try {
             if (!file.startsWith(root + path.sep))
@@ -41,7 +45,8 @@ export async function serve(folder, { compress = 'none' } = {}) {
         }
     });
     await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
-    return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+    return { url: `http://127.0.0.1:${server.address().port}/`, port: server.address().port,
+             paths: () => [...requests], close: () => server.close() };
 }
 
 // A phone's browser as Qt's browser platform tells it: an Android user agent and
@@ -50,8 +55,9 @@ const AndroidUserAgent = 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/5
     '(KHTML, like Gecko) Chrome/156.0.0.0 Mobile Safari/537.36';
 
 // A fresh Chromium with its own profile and the given browser language; WebGL through
-// SwiftShader, since there is no GPU. With touch, it passes for an Android phone.
-export async function launchChromium(language, { width = 1024, height = 768, flags = [], touch = false } = {}) {
+// SwiftShader, since there is no GPU. With touch, it passes for an Android phone or
+// tablet of that size and pixel ratio, which page.resize turns.
+export async function launchChromium(language, { width = 1024, height = 768, flags = [], touch = false, ratio = 1 } = {}) {
     const profile = await mkdtemp(path.join(os.tmpdir(), 'ulvane-chromium-'));
     const process = spawn('chromium', [
         '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -76,7 +82,10 @@ export async function launchChromium(language, { width = 1024, height = 768, fla
     const page = browser.session(sessionId);
     await page.send('Page.enable');
     await page.send('Runtime.enable');
-    await page.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: 1, mobile: false });
+    page.resize = (width, height) => page.send('Emulation.setDeviceMetricsOverride', {
+        width, height, deviceScaleFactor: ratio, mobile: touch,
+        screenOrientation: width > height ? { type: 'landscapePrimary', angle: 90 } : { type: 'portraitPrimary', angle: 0 } });
+    await page.resize(width, height);
     await page.send('Emulation.setUserAgentOverride', {
         userAgent: touch ? AndroidUserAgent : (await browser.send('Browser.getVersion')).userAgent,
         acceptLanguage: language });

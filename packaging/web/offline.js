@@ -1,0 +1,9 @@
+// Registers the service worker that keeps the program for use without a network.
+// Browsers allow one only over HTTPS or from localhost; elsewhere (plain HTTP on a
+// LAN address) the page works as before, always from the network.
+'use strict';
+
+if ('serviceWorker' in navigator && window.isSecureContext) {
+    navigator.serviceWorker.register('service-worker.js')
+        .catch(error => console.warn(`Без работы офлайн: ${error.message}`));
+}
