@@ -8,9 +8,10 @@ const cacheName = 'ulvane-@RELEASE@';
 const files = ['./', @CACHED_FILES@];
 
 self.addEventListener('install', event => {
-    // Past the browser's own cache, which may still hold the older release.
+    // Checked with the server, as the browser's own cache may still hold the older
+    // release; what the first visit has just downloaded is not sent again.
     event.waitUntil(caches.open(cacheName)
-        .then(cache => cache.addAll(files.map(file => new Request(file, { cache: 'reload' }))))
+        .then(cache => cache.addAll(files.map(file => new Request(file, { cache: 'no-cache' }))))
         .then(() => self.skipWaiting()));
 });
 
