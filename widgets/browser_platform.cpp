@@ -1,4 +1,4 @@
-#include "widgets/browser_platform.h"
+#include "widgets/platform.h"
 
 #include "widgets/fonts.h"
 #include "widgets/output_box.h"
@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
@@ -200,9 +201,33 @@ void styleWindows()
     }
 }
 
+// A nested event loop in the browser needs Asyncify, which makes the program a
+// quarter larger; an application-modal box blocks the student just the same.
+class PageMessageBox : public MessageBox
+{
+public:
+    void show(QWidget *parent, const QString &text) override
+    {
+        auto *box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Ulvane"), text, QMessageBox::Ok, parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::ApplicationModal);
+        box->show();
+    }
+};
+
 } // namespace
 
-void setUpBrowserPlatform()
+QString platformSansFamily()
+{
+    return layoutFamily(Typeface::Sans);
+}
+
+std::unique_ptr<MessageBox> makePlatformMessageBox()
+{
+    return std::make_unique<PageMessageBox>();
+}
+
+void setUpPlatform()
 {
     registerLayoutFaces();
     // Message boxes and Qt's own texts in the layout's dialog face, not Qt's fallback.
