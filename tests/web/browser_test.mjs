@@ -28,7 +28,7 @@ const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 // Qt's browser platform frames a window with a 4-pixel border and an 18-pixel title.
 const Frame = { left: 4, top: 26, right: 4, bottom: 4 };
 // Both windows' client area, 11880 x 8595 twips, as on the desktop.
-const ClientSize = { width: 792, height: 573 };
+export const ClientSize = { width: 792, height: 573 };
 const Outer = { width: ClientSize.width + Frame.left + Frame.right, height: ClientSize.height + Frame.top + Frame.bottom };
 const Background = [51, 51, 51];
 

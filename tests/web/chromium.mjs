@@ -112,9 +112,10 @@ async function connect(endpoint) {
     socket.onmessage = ({ data }) => {
         const message = JSON.parse(data);
         if (message.id !== undefined) {
-            const { resolve, reject } = pending.get(message.id);
+            const { method, resolve, reject } = pending.get(message.id);
             pending.delete(message.id);
-            message.error ? reject(new Error(`${message.error.message} (${message.error.code})`)) : resolve(message.result);
+            message.error ? reject(new Error(`${method}: ${message.error.message} (${message.error.code})`))
+                          : resolve(message.result);
         } else {
             for (const listener of listeners)
                 listener(message);
@@ -124,7 +125,7 @@ async function connect(endpoint) {
         send(method, params = {}) {
             const id = ++lastId;
             socket.send(JSON.stringify({ id, method, params, sessionId }));
-            return new Promise((resolve, reject) => pending.set(id, { resolve, reject }));
+            return new Promise((resolve, reject) => pending.set(id, { method, resolve, reject }));
         },
         // The next event of that name, or undefined after timeout milliseconds.
         next(method, timeout = 30000) {

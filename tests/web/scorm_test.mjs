@@ -13,7 +13,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchChromium, serve } from './chromium.mjs';
-import { Student, check, failures } from './browser_test.mjs';
+import { ClientSize, Student, check, failures } from './browser_test.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -146,7 +146,7 @@ try {
         await passAdmissionTest(student);
         await lightningStudy(student);
         await influenceStudy(student);
-        await student.click(student.client.width - 10, -13);
+        await student.click(ClientSize.width - 10, -13);
     }), 'completed');
     checkRecord('one study, page left', await session(site, 'one', async (student, page) => {
         await passAdmissionTest(student);
