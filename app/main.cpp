@@ -1,5 +1,5 @@
 #include "app/program.h"
-#include "widgets/message_box.h"
+#include "widgets/platform.h"
 #include "widgets/start_up.h"
 
 #include <QApplication>
@@ -9,8 +9,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     ulvane::setUpApplication();
 
-    ulvane::ModalMessageBox messages;
-    ulvane::Program program(messages);
+    const auto messages = ulvane::makePlatformMessageBox();
+    ulvane::Program program(*messages);
     program.start();
     return application.exec();
 }

@@ -1,20 +1,28 @@
 // The browser build against a bare Qt Widgets window built with the same Qt: the
-// .wasm's size raw and at gzip -9, and the time from navigation to the first frame
-// Qt paints, in headless Chromium (median of rounds, fresh cache each time).
+// .wasm's size raw, at gzip -9 and at brotli -q 11; then, served by Debian's nginx
+// in its stock configuration and by python's http.server (neither compresses the
+// program), the time from navigation to the first frame Qt paints in headless
+// Chromium (median of rounds, fresh cache each time) on this machine, and over an
+// emulated 10 Mbit/s link with 40 ms latency with everything the visit moves.
 //
 //   node --experimental-websocket bench/web_benchmark.mjs <program site> <bare window site> [rounds]
-import { execFileSync } from 'node:child_process';
-import { readdirSync, statSync } from 'node:fs';
+import { execFileSync, spawn } from 'node:child_process';
+import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:net';
+import os from 'node:os';
 import path from 'node:path';
-import { launchChromium, serve } from '../tests/web/chromium.mjs';
+import { launchChromium } from '../tests/web/chromium.mjs';
 
 const [programSite, bareSite, roundsText = '5'] = process.argv.slice(2);
 const rounds = Number(roundsText);
+const throttledRounds = 3;
+const Link = { offline: false, latency: 40, downloadThroughput: 10e6 / 8, uploadThroughput: 10e6 / 8 };
 
-function wasmOf(site) {
+function sizesOf(site) {
     const name = readdirSync(site).find(file => file.endsWith('.wasm'));
     const file = path.join(site, name);
-    return { name, raw: statSync(file).size, gzip: execFileSync('gzip', ['-9', '-c', file], { maxBuffer: 1 << 28 }).length };
+    const packed = (command, ...args) => execFileSync(command, [...args, '-c', file], { maxBuffer: 1 << 28 }).length;
+    return { name, raw: statSync(file).size, gzip: packed('gzip', '-9') };
 }
 
 // The first image Qt puts on a window's 2D canvas (or, for a Qt that draws through
@@ -38,43 +46,110 @@ const firstFrameProbe = `(() => {
     }
 })();`;
 
-async function firstFrame(site) {
-    const server = await serve(site);
+async function freePort() {
+    const probe = createServer();
+    await new Promise(resolve => probe.listen(0, '127.0.0.1', resolve));
+    const { port } = probe.address();
+    await new Promise(resolve => probe.close(resolve));
+    return port;
+}
+
+// A server process on 127.0.0.1, ready once it answers.
+async function startServer(command, args, port, scratch) {
+    const server = spawn(command, args, { stdio: 'ignore' });
+    const url = `http://127.0.0.1:${port}/`;
+    for (let tries = 0; ; ++tries) {
+        try {
+            await fetch(url);
+            break;
+        } catch (error) {
+            if (tries > 100)
+                throw new Error(`${command}: no answer at ${url}`);
+            await new Promise(resolve => setTimeout(resolve, 100));
+        }
+    }
+    return { url, close: () => { server.kill(); if (scratch) rmSync(scratch, { recursive: true, force: true }); } };
+}
+
+// Debian's nginx.conf as installed, its sites replaced by one on 127.0.0.1 serving site.
+async function nginx(site) {
+    const scratch = mkdtempSync(path.join(os.tmpdir(), 'ulvane-nginx-'));
+    const port = await freePort();
+    const config = readFileSync('/etc/nginx/nginx.conf', 'utf8')
+        .replace(/^pid .*;$/m, `pid ${scratch}/nginx.pid;`)
+        .replace(/^error_log .*;$/m, `error_log ${scratch}/error.log;`)
+        .replace(/^(\s*)access_log .*;$/m, '$1access_log off;')
+        .replace(/include \/etc\/nginx\/sites-enabled\/\*;/,
+                 `server { listen 127.0.0.1:${port}; root ${path.resolve(site)}; index index.html; }`);
+    writeFileSync(path.join(scratch, 'nginx.conf'), config);
+    return startServer('nginx', ['-c', path.join(scratch, 'nginx.conf'), '-g', 'daemon off;'], port, scratch);
+}
+
+async function pythonServer(site) {
+    const port = await freePort();
+    return startServer('python3', ['-m', 'http.server', '--bind', '127.0.0.1', String(port), '--directory', site], port);
+}
+
+// Median first frame over rounds fresh loads, and the bytes the median one moved.
+async function firstFrame(url, count, link) {
     const page = await launchChromium('ru-RU');
     try {
+        let moved = 0;
+        page.on('Network.loadingFinished', ({ encodedDataLength }) => { moved += encodedDataLength; });
         await page.send('Network.enable');
+        // Every round a first visit: nothing from the browser's cache or a worker's.
         await page.send('Network.setCacheDisabled', { cacheDisabled: true });
+        await page.send('Network.setBypassServiceWorker', { bypass: true });
+        if (link)
+            await page.send('Network.emulateNetworkConditions', link);
         await page.send('Page.addScriptToEvaluateOnNewDocument', { source: firstFrameProbe });
-        const times = [];
-        for (let round = 0; round < rounds; ++round) {
-            await page.send('Page.navigate', { url: `${server.url}?round=${round}` });
+        const loads = [];
+        for (let round = 0; round < count; ++round) {
+            await page.send('Page.navigate', { url: 'about:blank' });
+            await new Promise(resolve => setTimeout(resolve, 300));
+            moved = 0;
+            await page.send('Page.navigate', { url: `${url}?round=${round}` });
             let painted;
-            for (let tries = 0; tries < 600 && painted === undefined; ++tries) {
-                await new Promise(resolve => setTimeout(resolve, 100));
+            for (let tries = 0; tries < 1200 && painted === undefined; ++tries) {
+                await new Promise(resolve => setTimeout(resolve, 50));
                 painted = await page.evaluate('window.ulvaneFirstFrame && window.ulvaneFirstFrame.painted');
             }
             if (painted === undefined)
-                throw new Error(`${site}: no frame painted`);
-            times.push(painted);
+                throw new Error(`${url}: no frame painted`);
+            await new Promise(resolve => setTimeout(resolve, 1000));
+            loads.push({ painted, moved });
         }
-        times.sort((a, b) => a - b);
-        return { median: times[Math.floor(times.length / 2)], times };
+        loads.sort((a, b) => a.painted - b.painted);
+        return { ...loads[Math.floor(loads.length / 2)], times: loads.map(load => load.painted) };
     } finally {
         await page.close();
-        server.close();
     }
 }
 
-const program = wasmOf(programSite);
-const bare = wasmOf(bareSite);
 const mb = bytes => (bytes / 1e6).toFixed(2) + ' MB';
-console.log(`${program.name}: ${mb(program.raw)} raw, ${mb(program.gzip)} gzip -9`);
+const ms = value => value.toFixed(0) + ' ms';
+const program = sizesOf(programSite);
+const bare = sizesOf(bareSite);
+const brotli = file => execFileSync('brotli', ['-q', '11', '-c', path.join(programSite, file)], { maxBuffer: 1 << 28 }).length;
+console.log(`${program.name}: ${mb(program.raw)} raw, ${mb(program.gzip)} gzip -9 (goal 3.5 MB), ${mb(brotli(program.name))} brotli -q 11`);
+console.log(`ulvane.js: ${mb(statSync(path.join(programSite, 'ulvane.js')).size)} raw, ` +
+            `${mb(statSync(path.join(programSite, 'ulvane.js.gz')).size)} gzip -9, ${mb(brotli('ulvane.js'))} brotli -q 11`);
 console.log(`${bare.name}: ${mb(bare.raw)} raw, ${mb(bare.gzip)} gzip -9`);
 console.log(`size at gzip -9: ${(program.gzip / bare.gzip).toFixed(2)}x the bare window (goal 1.25x)`);
 
-const programFrame = await firstFrame(programSite);
-const bareFrame = await firstFrame(bareSite);
-const ms = value => value.toFixed(0) + ' ms';
-console.log(`first frame, ${program.name}: median ${ms(programFrame.median)} (${programFrame.times.map(ms).join(', ')})`);
-console.log(`first frame, ${bare.name}: median ${ms(bareFrame.median)} (${bareFrame.times.map(ms).join(', ')})`);
-console.log(`first frame: ${(programFrame.median / bareFrame.median).toFixed(2)}x the bare window (goal 1.3x)`);
+for (const [serverName, start] of [['nginx', nginx], ['python3 -m http.server', pythonServer]]) {
+    const programServer = await start(programSite);
+    const bareServer = await start(bareSite);
+    try {
+        const local = await firstFrame(programServer.url, rounds);
+        const localBare = await firstFrame(bareServer.url, rounds);
+        console.log(`${serverName}, first frame here: ${ms(local.painted)} (${local.times.map(ms).join(', ')}), ` +
+                    `bare window ${ms(localBare.painted)}: ${(local.painted / localBare.painted).toFixed(2)}x (goal 1.3x)`);
+        const slow = await firstFrame(programServer.url, throttledRounds, Link);
+        console.log(`${serverName}, 10 Mbit/s and 40 ms: first frame ${ms(slow.painted)} (${slow.times.map(ms).join(', ')}; ` +
+                    `goal 3500 ms), moved ${mb(slow.moved)} (goal 3.8 MB)`);
+    } finally {
+        programServer.close();
+        bareServer.close();
+    }
+}

@@ -1,6 +1,8 @@
-#include "widgets/browser_platform.h"
+#include "widgets/platform.h"
 
 #include "widgets/fonts.h"
+#include "widgets/output_box.h"
+#include "widgets/tab_container.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -9,9 +11,11 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QStyleHints>
 #include <QTimer>
 #include <QWidget>
@@ -57,6 +61,39 @@ void showAtFixedSize(QWidget *window)
     QTimer::singleShot(0, window, [window] { centre(window); });
 }
 
+// A result box that shows a number tells the page on which tab of how many: the
+// page's learning-system bridge counts a study as done once its tab has shown one.
+void reportResult(const OutputBox *box)
+{
+    using emscripten::val;
+    for (const QWidget *page = box; page->parentWidget(); page = page->parentWidget()) {
+        const auto *pages = qobject_cast<const QStackedWidget *>(page->parentWidget());
+        if (!pages || !qobject_cast<const TabContainer *>(pages->parentWidget()))
+            continue;
+        val detail = val::object();
+        detail.set("tab", pages->indexOf(page));
+        detail.set("tabs", pages->count());
+        val init = val::object();
+        init.set("detail", detail);
+        val::global("window").call<void>("dispatchEvent",
+                                         val::global("CustomEvent").new_(std::string("ulvane-result"), init));
+        return;
+    }
+}
+
+void watchResults(QWidget *window)
+{
+    for (OutputBox *box : window->findChildren<OutputBox *>()) {
+        if (box->property("ulvaneWatched").toBool())
+            continue;
+        box->setProperty("ulvaneWatched", true);
+        QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString &text) {
+            if (!text.isEmpty())
+                reportResult(box);
+        });
+    }
+}
+
 class WindowPlacement : public QObject
 {
 public:
@@ -74,8 +111,10 @@ protected:
         // show() asks for full-screen here; undone before the window is first drawn.
         if (type == QEvent::WindowStateChange && widget->windowState().testFlag(Qt::WindowFullScreen))
             widget->setWindowState(widget->windowState() & ~Qt::WindowFullScreen);
-        else if (type == QEvent::Show)
+        else if (type == QEvent::Show) {
             showAtFixedSize(widget);
+            watchResults(widget);
+        }
         return false;
     }
 };
@@ -162,9 +201,33 @@ void styleWindows()
     }
 }
 
+// A nested event loop in the browser needs Asyncify, which makes the program a
+// quarter larger; an application-modal box blocks the student just the same.
+class PageMessageBox : public MessageBox
+{
+public:
+    void show(QWidget *parent, const QString &text) override
+    {
+        auto *box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Ulvane"), text, QMessageBox::Ok, parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::ApplicationModal);
+        box->show();
+    }
+};
+
 } // namespace
 
-void setUpBrowserPlatform()
+QString platformSansFamily()
+{
+    return layoutFamily(Typeface::Sans);
+}
+
+std::unique_ptr<MessageBox> makePlatformMessageBox()
+{
+    return std::make_unique<PageMessageBox>();
+}
+
+void setUpPlatform()
 {
     registerLayoutFaces();
     // Message boxes and Qt's own texts in the layout's dialog face, not Qt's fallback.

@@ -27,13 +27,16 @@ inline constexpr TextFont ButtonFont{Typeface::Sans, 13.5};
 inline constexpr TextFont BoldFont{Typeface::Sans, 12, {.bold = true}};
 inline constexpr TextFont TabFont{Typeface::Serif, 8.25};
 
+// The family the layout names for a face.
+QString layoutFamily(Typeface face);
+
 // Once at program start: "MS Sans Serif", "Times New Roman" and "Courier New" are
-// not on Linux; Liberation Sans, Serif and Mono share their metrics. On Windows it also
-// chooses the sans face the layout's texts ask for (see fonts.cpp).
+// not on Linux; Liberation Sans, Serif and Mono share their metrics.
 void installFontSubstitutions();
 
 // A font of the layout in points at 96 dpi, so text keeps its size relative to the
 // twips geometry whatever the screen reports.
+QFont layoutFont(const QString &family, double points, FontStyle style = {});
 QFont layoutFont(const TextFont &font);
 
 // Every size the layout's sans texts come in.

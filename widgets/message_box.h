@@ -13,13 +13,14 @@ class MessageBox
 public:
     virtual ~MessageBox() = default;
 
-    // Returns once the student has closed the message; in the browser, which cannot
+    // Returns once the student has closed the message, or, where the platform cannot
     // wait inside a call, at once, with the message in front of every window until
     // it is closed. Callers therefore do nothing after it that the answer changes.
     virtual void show(QWidget *parent, const QString &text) = 0;
 };
 
-// A modal box with the sentence, one OK button, no icon and the caption "Ulvane".
+// A modal box with the sentence, one OK button, no icon and the caption "Ulvane",
+// returning once it is closed.
 class ModalMessageBox : public MessageBox
 {
 public:

@@ -1,10 +1,7 @@
 #include "widgets/start_up.h"
 
 #include "widgets/fonts.h"
-
-#ifdef Q_OS_WASM
-#include "widgets/browser_platform.h"
-#endif
+#include "widgets/platform.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -14,9 +11,7 @@ namespace ulvane {
 void setUpApplication()
 {
     installFontSubstitutions();
-#ifdef Q_OS_WASM
-    setUpBrowserPlatform();
-#endif
+    setUpPlatform();
     static QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral(":/translations/qtbase_ru.qm")))
         QCoreApplication::installTranslator(&qtTexts);

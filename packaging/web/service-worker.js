@@ -5,13 +5,13 @@
 'use strict';
 
 const cacheName = 'ulvane-@RELEASE@';
-const files = ['./', 'index.html', 'manifest.webmanifest', 'offline.js', 'screen-fit.js', 'ulvane-loader.js',
-               'ulvane.js', 'ulvane.wasm', 'ulvane.svg'];
+const files = ['./', @CACHED_FILES@];
 
 self.addEventListener('install', event => {
-    // Past the browser's own cache, which may still hold the older release.
+    // Checked with the server, as the browser's own cache may still hold the older
+    // release; what the first visit has just downloaded is not sent again.
     event.waitUntil(caches.open(cacheName)
-        .then(cache => cache.addAll(files.map(file => new Request(file, { cache: 'reload' }))))
+        .then(cache => cache.addAll(files.map(file => new Request(file, { cache: 'no-cache' }))))
         .then(() => self.skipWaiting()));
 });
 
@@ -25,7 +25,12 @@ self.addEventListener('activate', event => {
 self.addEventListener('fetch', event => {
     if (event.request.method !== 'GET')
         return;
-    event.respondWith(caches.open(cacheName)
-        .then(cache => cache.match(event.request, { ignoreSearch: true }))
-        .then(cached => cached ?? fetch(event.request)));
+    // What the release did not list (the plain .wasm an older browser asks for) is
+    // kept once fetched.
+    event.respondWith(caches.open(cacheName).then(cache => cache.match(event.request, { ignoreSearch: true })
+        .then(cached => cached ?? fetch(event.request).then(response => {
+            if (response.ok && new URL(event.request.url).origin === location.origin)
+                cache.put(event.request, response.clone());
+            return response;
+        }))));
 });

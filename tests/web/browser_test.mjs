@@ -15,23 +15,24 @@ import { execFileSync } from 'node:child_process';
 import { mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { launchChromium, serve } from './chromium.mjs';
 import { firefoxVersion, launchFirefox } from './firefox.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
 const pictures = path.join(folder, 'screenshots');
 const scratch = path.join(os.tmpdir(), `ulvane-browser-test-${process.pid}`);
-const failures = [];
+export const failures = [];
 const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 
 // Qt's browser platform frames a window with a 4-pixel border and an 18-pixel title.
 const Frame = { left: 4, top: 26, right: 4, bottom: 4 };
 // Both windows' client area, 11880 x 8595 twips, as on the desktop.
-const ClientSize = { width: 792, height: 573 };
+export const ClientSize = { width: 792, height: 573 };
 const Outer = { width: ClientSize.width + Frame.left + Frame.right, height: ClientSize.height + Frame.top + Frame.bottom };
 const Background = [51, 51, 51];
 
-function check(condition, what) {
+export function check(condition, what) {
     console.log(`${condition ? 'ok  ' : 'FAIL'} ${what}`);
     if (!condition)
         failures.push(what);
@@ -39,7 +40,7 @@ function check(condition, what) {
 
 // Where the page is scaled, zoom is the picture's pixels to a layout pixel of the
 // program, and ratio the picture's pixels to a page pixel, as input is given.
-class Student {
+export class Student {
     constructor(page, language, { touch = false } = {}) {
         this.page = page;
         this.language = language;
@@ -497,21 +498,23 @@ const parts = {
     offline,
     'without-service-worker': withoutServiceWorker,
 };
-const chosen = process.argv.length > 3 ? process.argv.slice(3) : Object.keys(parts);
-
-rmSync(pictures, { recursive: true, force: true });
-mkdirSync(pictures, { recursive: true });
-mkdirSync(scratch, { recursive: true });
-const site = await serve(folder);
-try {
-    for (const part of chosen)
-        await parts[part](site);
-} catch (error) {
-    failures.push(error.message);
-    console.log(`FAIL ${error.message}`);
-} finally {
-    site.close();
-    rmSync(scratch, { recursive: true, force: true });
+// The parts chosen, unless another test imports the student from here.
+if (process.argv[1] === fileURLToPath(import.meta.url)) {
+    const chosen = process.argv.length > 3 ? process.argv.slice(3) : Object.keys(parts);
+    rmSync(pictures, { recursive: true, force: true });
+    mkdirSync(pictures, { recursive: true });
+    mkdirSync(scratch, { recursive: true });
+    const site = await serve(folder);
+    try {
+        for (const part of chosen)
+            await parts[part](site);
+    } catch (error) {
+        failures.push(error.message);
+        console.log(`FAIL ${error.message}`);
+    } finally {
+        site.close();
+        rmSync(scratch, { recursive: true, force: true });
+    }
+    console.log(failures.length ? `${failures.length} failed` : 'all passed');
+    process.exit(failures.length ? 1 : 0);
 }
-console.log(failures.length ? `${failures.length} failed` : 'all passed');
-process.exit(failures.length ? 1 : 0);

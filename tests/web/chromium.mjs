@@ -4,18 +4,21 @@
 import { spawn } from 'node:child_process';
 import { mkdtemp, readFile, rm } from 'node:fs/promises';
 import { createServer } from 'node:http';
+import { gzipSync } from 'node:zlib';
 import os from 'node:os';
 import path from 'node:path';
 
 const contentTypes = {
     '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
-    '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png',
+    '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.gz': 'application/gzip',
     '.webmanifest': 'application/manifest+json',
 };
 
 // Serves folder as a static web server does, with the types a page of Qt needs.
+// compress as servers differ: 'none'; 'gz-encoded', a .gz file sent as gzip-encoded
+// content of its own type; 'on-the-fly', every file gzipped again on its way.
 // Keeps the paths it was asked for, to tell whether a page reached it at all.
-export async function serve(folder) {
+export async function serve(folder, { compress = 'none' } = {}) {
     const root = path.resolve(folder);
     const requests = [];
     const server = createServer(async (request, response) => {
@@ -25,9 +28,17 @@ export async function serve(folder) {
         try {
             if (!file.startsWith(root + path.sep))
                 throw new Error('outside');
-            const body = await readFile(file);
-            response.writeHead(200, { 'Content-Type': contentTypes[path.extname(file)] ?? 'application/octet-stream',
-                                      'Content-Length': body.length, 'Cache-Control': 'no-store' });
+            let body = await readFile(file);
+            const headers = { 'Content-Type': contentTypes[path.extname(file)] ?? 'application/octet-stream',
+                              'Cache-Control': 'no-store' };
+            if (compress === 'gz-encoded' && file.endsWith('.gz')) {
+                headers['Content-Type'] = contentTypes[path.extname(file.slice(0, -3))];
+                headers['Content-Encoding'] = 'gzip';
+            } else if (compress === 'on-the-fly' && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+                body = gzipSync(body, { level: 1 });
+                headers['Content-Encoding'] = 'gzip';
+            }
+            response.writeHead(200, { ...headers, 'Content-Length': body.length });
             response.end(body);
         } catch {
             response.writeHead(404).end();
@@ -101,9 +112,10 @@ async function connect(endpoint) {
     socket.onmessage = ({ data }) => {
         const message = JSON.parse(data);
         if (message.id !== undefined) {
-            const { resolve, reject } = pending.get(message.id);
+            const { method, resolve, reject } = pending.get(message.id);
             pending.delete(message.id);
-            message.error ? reject(new Error(`${message.error.message} (${message.error.code})`)) : resolve(message.result);
+            message.error ? reject(new Error(`${method}: ${message.error.message} (${message.error.code})`))
+                          : resolve(message.result);
         } else {
             for (const listener of listeners)
                 listener(message);
@@ -113,7 +125,7 @@ async function connect(endpoint) {
         send(method, params = {}) {
             const id = ++lastId;
             socket.send(JSON.stringify({ id, method, params, sessionId }));
-            return new Promise((resolve, reject) => pending.set(id, { resolve, reject }));
+            return new Promise((resolve, reject) => pending.set(id, { method, resolve, reject }));
         },
         // The next event of that name, or undefined after timeout milliseconds.
         next(method, timeout = 30000) {

@@ -1,0 +1,163 @@
+// The SCORM package in a learning system: scorm-again's SCORM 1.2 runtime
+// (Scorm12API, pinned in package-lock.json here) on a frame page that holds the API
+// and loads the package's index.html in an iframe, as Moodle does. A student who
+// passes the admission test and calculates both studies, then closes the window,
+// leaves "completed"; one who leaves the page after one study leaves "incomplete".
+// After every call LMSGetLastError is 0, and the page sets nothing but the status
+// and the session time. Also: the manifest's structure.
+//
+//   (cd tests/web && npm ci) && node --experimental-websocket tests/web/scorm_test.mjs build/web
+import { execFileSync } from 'node:child_process';
+import { copyFileSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { launchChromium, serve } from './chromium.mjs';
+import { ClientSize, Student, check, failures } from './browser_test.mjs';
+
+const folder = process.argv[2] ?? 'build/web';
+const here = path.dirname(fileURLToPath(import.meta.url));
+const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
+const Title = 'Защита кабелей связи от внешних влияний';
+
+// The learning system's page: the API, every call logged with the error code after it.
+const framePage = `<!doctype html>
+<meta charset="utf-8">
+<style>html, body { margin: 0; height: 100%; overflow: hidden; } iframe { border: 0; width: 100%; height: 100%; display: block; }</style>
+<script src="scorm12.js"></script>
+<script>
+    window.API = new Scorm12API({ logLevel: 5 });
+    window.lmsCalls = [];
+    const lastError = API.LMSGetLastError.bind(API);
+    for (const name of ['LMSInitialize', 'LMSFinish', 'LMSGetValue', 'LMSSetValue', 'LMSCommit']) {
+        const call = API[name].bind(API);
+        API[name] = (...args) => {
+            const result = call(...args);
+            lmsCalls.push({ name, args, result, error: lastError() });
+            return result;
+        };
+    }
+</script>
+<iframe src="index.html"></iframe>`;
+
+const zip = readdirSync(folder).find(name => /^ulvane-scorm-.*\.zip$/.test(name));
+const lms = mkdtempSync(path.join(os.tmpdir(), 'ulvane-scorm-'));
+execFileSync('unzip', ['-q', path.join(folder, zip), '-d', lms]);
+copyFileSync(path.join(here, 'node_modules/scorm-again/dist/scorm12.js'), path.join(lms, 'scorm12.js'));
+writeFileSync(path.join(lms, 'frame.html'), framePage);
+
+// The manifest as a learning system reads it: one organisation, its title, one item
+// whose resource is a SCO launching index.html, and every file of the package listed.
+async function checkManifest(page) {
+    const xml = readFileSync(path.join(lms, 'imsmanifest.xml'), 'utf8');
+    const packaged = readdirSync(lms).filter(name => !['imsmanifest.xml', 'scorm12.js', 'frame.html'].includes(name));
+    const found = await page.evaluate(`(() => {
+        const doc = new DOMParser().parseFromString(${JSON.stringify(xml)}, 'application/xml');
+        if (doc.querySelector('parsererror'))
+            return { error: doc.querySelector('parsererror').textContent };
+        const all = name => [...doc.getElementsByTagNameNS('*', name)];
+        const organisations = all('organization');
+        const items = all('item');
+        const resource = all('resource').find(r => r.getAttribute('identifier') === items[0]?.getAttribute('identifierref'));
+        return {
+            root: doc.documentElement.namespaceURI,
+            schema: all('schema')[0]?.textContent + ' ' + all('schemaversion')[0]?.textContent,
+            organisations: organisations.length,
+            isDefault: all('organizations')[0]?.getAttribute('default') === organisations[0]?.getAttribute('identifier'),
+            title: organisations[0]?.querySelector(':scope > title')?.textContent,
+            items: items.length,
+            sco: resource?.getAttributeNS('http://www.adlnet.org/xsd/adlcp_rootv1p2', 'scormtype'),
+            href: resource?.getAttribute('href'),
+            files: all('file').map(file => file.getAttribute('href')).sort(),
+        };
+    })()`);
+    check(!found.error, `the manifest is well-formed ${found.error ?? ''}`);
+    check(found.root === 'http://www.imsproject.org/xsd/imscp_rootv1p1p2' && found.schema === 'ADL SCORM 1.2',
+          `the manifest is a SCORM 1.2 content package (${found.schema})`);
+    check(found.organisations === 1 && found.isDefault && found.title === Title && found.items === 1,
+          `one organisation, the default, titled «${found.title}», with one item`);
+    check(found.sco === 'sco' && found.href === 'index.html', `the item's resource is a SCO launching ${found.href}`);
+    check(JSON.stringify(found.files) === JSON.stringify(packaged.sort()), `the manifest lists the package's files`);
+}
+
+// Runs the walk in the iframe, which covers the frame page, so the student's points
+// are the page's; returns the learning system's record.
+async function session(site, what, walk) {
+    const page = await launchChromium('ru-RU');
+    try {
+        page.on('Runtime.consoleAPICalled', ({ type, args }) =>
+            type === 'error' && console.log(`     console.error: ${args.map(a => a.value ?? a.description).join(' ')}`));
+        await page.send('Page.navigate', { url: `${site.url}frame.html` });
+        const inFrame = Object.assign(Object.create(page), {
+            evaluate: expression => page.evaluate(
+                `(async () => await document.querySelector('iframe')?.contentWindow.eval(${JSON.stringify(expression)}))()`),
+        });
+        const student = new Student(inFrame, `scorm-${what}`);
+        await student.awaitWindow('start window');
+        if (what === 'manifest')
+            return await checkManifest(page);
+        await walk(student, page);
+        await sleep(1500);
+        return await page.evaluate('({ status: API.cmi.core.lesson_status, calls: lmsCalls })');
+    } finally {
+        await page.close();
+    }
+}
+
+async function passAdmissionTest(student) {
+    await student.type(371, 281, '12345');
+    await student.click(372, 515);
+    for (const [x, y] of [[38, 104], [278, 104], [38, 128], [38, 152], [38, 232], [278, 232], [38, 376], [38, 432], [38, 456]])
+        await student.click(x, y);
+    await student.click(384, 524);
+    await student.awaitWindow('workbook');
+}
+
+async function lightningStudy(student) {
+    await student.pressForward();
+    await student.fillIn([[459, 105, '3800'], [435, 137, '14'], [475, 169, '210'], [395, 201, '2000'], [243, 233, '40']]);
+    await student.pressForward();
+}
+
+async function influenceStudy(student) {
+    await student.click(198, 13);
+    await student.pressForward();
+    await student.fillIn([[491, 113, '100'], [491, 153, '050'], [387, 185, '1'], [427, 217, '1']]);
+    await student.pressForward();
+}
+
+function checkRecord(what, record, status) {
+    const { calls } = record;
+    check(record.status === status, `${what}: lesson_status «${record.status}»`);
+    check(calls[0]?.name === 'LMSInitialize' && calls.at(-1)?.name === 'LMSFinish' &&
+          calls.filter(call => call.name === 'LMSFinish').length === 1, `${what}: LMSInitialize first, LMSFinish once, last`);
+    const failed = calls.filter(call => String(call.error) !== '0' || String(call.result) === 'false');
+    check(failed.length === 0, `${what}: LMSGetLastError 0 after all ${calls.length} calls ${JSON.stringify(failed)}`);
+    const set = [...new Set(calls.filter(call => call.name === 'LMSSetValue').map(call => call.args[0]))].sort();
+    check(JSON.stringify(set) === '["cmi.core.lesson_status","cmi.core.session_time"]', `${what}: sets only ${set.join(', ')}`);
+    const time = calls.find(call => call.args[0] === 'cmi.core.session_time')?.args[1];
+    check(/^\d{2,4}:\d{2}:\d{2}(\.\d{1,2})?$/.test(time) && !/^0+:00:00/.test(time), `${what}: session_time ${time}`);
+}
+
+const site = await serve(lms);
+try {
+    await session(site, 'manifest');
+    checkRecord('both studies, window closed', await session(site, 'both', async student => {
+        await passAdmissionTest(student);
+        await lightningStudy(student);
+        await influenceStudy(student);
+        await student.click(ClientSize.width - 10, -13);
+    }), 'completed');
+    checkRecord('one study, page left', await session(site, 'one', async (student, page) => {
+        await passAdmissionTest(student);
+        await lightningStudy(student);
+        await page.evaluate("document.querySelector('iframe').src = 'about:blank'");
+    }), 'incomplete');
+} catch (error) {
+    check(false, error.message);
+} finally {
+    site.close();
+    rmSync(lms, { recursive: true, force: true });
+}
+console.log(failures.length ? `${failures.length} failed` : 'all passed');
+process.exit(failures.length ? 1 : 0);
