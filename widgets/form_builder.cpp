@@ -105,6 +105,7 @@ QWidget *create(std::span<const ControlRow> rows, std::size_t index, QWidget *pa
         return new MaskedBox(QString::fromLatin1(extraOf<InputMask>(row).digits), parent);
     case ControlKind::ResultBox: {
         // The words around a result box name and describe it for screen readers.
+        Q_ASSERT(index > 0 && index + 1 < rows.size());
         auto *box = new OutputBox(extraOf<CharacterLimit>(row).characters, parent);
         box->setAlignment(row.alignment);
         box->setSurroundingWords(QString::fromUtf8(rows[index - 1].text),
