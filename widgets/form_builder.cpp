@@ -147,6 +147,13 @@ PlacedControls placeRows(QWidget *parent, std::span<const ControlRow> rows)
     return placed;
 }
 
+QWidget *PlacedControls::placeInto(const char *name, std::span<const ControlRow> rows)
+{
+    QWidget *parent = get(name);
+    m_byName.insert(placeRows(parent, rows).m_byName);
+    return parent;
+}
+
 void place(QWidget *control, const QString &name, const TwipsRect &rect)
 {
     control->setObjectName(name);

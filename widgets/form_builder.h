@@ -78,7 +78,9 @@ public:
     }
 
     void add(const char *name, QWidget *control) { m_byName.insert(QByteArray(name), control); }
-    void add(const PlacedControls &others) { m_byName.insert(others.m_byName); }
+
+    // Places the rows into the control of that name and takes them in; returns it.
+    QWidget *placeInto(const char *name, std::span<const ControlRow> rows);
 
 private:
     QHash<QByteArray, QWidget *> m_byName;

@@ -4,77 +4,58 @@
 #include "widgets/masked_box.h"
 #include "widgets/output_box.h"
 
-#include <span>
-#include <utility>
 #include <vector>
 
 namespace ulvane {
 
-// A row of a study's binding table: the box that feeds one field of its calculation's
-// inputs.
+// The rows of a study's binding table: the box that feeds a field of its calculation's
+// inputs, or the box that shows a number of its result.
 template<typename Inputs>
 struct InputField {
     const char *box;
     double Inputs::*field;
 };
 
-// A row of a study's binding table: the box that shows one number of its result.
 template<typename Result>
 struct ResultField {
     const char *box;
     double (*number)(const Result &);
 };
 
-// The input rows bound to the boxes the layout placed, once, as the tab is built.
-template<typename Inputs>
-class InputBoxes
+// A binding table with its boxes found once, as the tab is built.
+template<typename Box, typename Row>
+class BoundBoxes
 {
 public:
-    InputBoxes() = default;
-    InputBoxes(const PlacedControls &controls, std::span<const InputField<Inputs>> fields)
+    BoundBoxes(const PlacedControls &controls, std::span<const Row> rows)
     {
-        for (const InputField<Inputs> &row : fields)
-            m_bound.emplace_back(controls.get<MaskedBox>(row.box), row.field);
+        for (const Row &row : rows)
+            m_rows.emplace_back(controls.get<Box>(row.box), row);
     }
 
-    // Each box read as the studies read it, in the table's order; the fields no box
-    // feeds keep their defaults.
-    Inputs read() const
+    // Each input box, read as the studies read it, into the field it feeds.
+    template<typename Inputs>
+    void readInto(Inputs &inputs) const
     {
-        Inputs inputs;
-        for (const auto &[box, field] : m_bound)
-            inputs.*field = box->number();
-        return inputs;
+        for (const auto &[box, row] : m_rows)
+            inputs.*row.field = box->number();
     }
 
-    MaskedBox *box(std::size_t row) const { return m_bound[row].first; }
-    std::size_t size() const { return m_bound.size(); }
-
-private:
-    std::vector<std::pair<MaskedBox *, double Inputs::*>> m_bound;
-};
-
-// The result rows bound to the boxes the layout placed, once, as the tab is built.
-template<typename Result>
-class ResultBoxes
-{
-public:
-    ResultBoxes() = default;
-    ResultBoxes(const PlacedControls &controls, std::span<const ResultField<Result>> fields)
-    {
-        for (const ResultField<Result> &row : fields)
-            m_bound.emplace_back(controls.get<OutputBox>(row.box), row.number);
-    }
-
-    // Writes each number through NumberText, in the table's order.
+    // Each result box shows its number through NumberText.
+    template<typename Result>
     void show(const Result &result) const
     {
-        for (const auto &[box, number] : m_bound)
-            box->showNumber(number(result));
+        for (const auto &[box, row] : m_rows)
+            box->showNumber(row.number(result));
     }
 
 private:
-    std::vector<std::pair<OutputBox *, double (*)(const Result &)>> m_bound;
+    std::vector<std::pair<Box *, Row>> m_rows;
 };
+
+template<typename Inputs>
+using InputBoxes = BoundBoxes<MaskedBox, InputField<Inputs>>;
+template<typename Result>
+using ResultBoxes = BoundBoxes<OutputBox, ResultField<Result>>;
 
 } // namespace ulvane

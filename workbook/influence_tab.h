@@ -25,15 +25,10 @@ public:
     explicit InfluenceTab(MessageBox &messages);
 
 private:
-    void onLabel52Clicked();
-    void onLabel54Clicked();
-    void onLabel53Clicked();
-    void InfluenceInputCheck(InfluenceInput input);
+    void calculate() override;
+    void InfluenceInputCheck(MaskedBox *box, InfluenceInput input);
     void ShowInfluenceResult(const InfluenceResult &result);
 
-    QLabel *m_dataStepCaption;
-    LinkLabel *m_forward;
-    LinkLabel *m_calculate;
     InputBoxes<InfluenceInputs> m_inputs;
     QWidget *m_normMetBlock;
     ResultBoxes<InfluenceResult> m_normMetResults;

@@ -25,11 +25,9 @@ public:
     explicit LightningTab(MessageBox &messages);
 
 private:
-    void onLabel79Clicked();
-    void onLabel141Clicked();
+    void calculate() override;
     void onCheck1Clicked();
 
-    LinkLabel *m_forward;
     InputBoxes<LightningInputs> m_inputs;
     ResultBoxes<LightningResult> m_results;
     // Whether the cable lies in a hose: ticked, it replaces the soil by rows 6 and 7.
