@@ -105,6 +105,7 @@ QWidget *create(std::span<const ControlRow> rows, std::size_t index, QWidget *pa
         return new MaskedBox(QString::fromLatin1(extraOf<InputMask>(row).digits), parent);
     case ControlKind::ResultBox: {
         // The words around a result box name and describe it for screen readers.
+        Q_ASSERT(index > 0 && index + 1 < rows.size());
         auto *box = new OutputBox(extraOf<CharacterLimit>(row).characters, parent);
         box->setAlignment(row.alignment);
         box->setSurroundingWords(QString::fromUtf8(rows[index - 1].text),
@@ -144,6 +145,13 @@ PlacedControls placeRows(QWidget *parent, std::span<const ControlRow> rows)
         placed.add(row.name, control);
     }
     return placed;
+}
+
+QWidget *PlacedControls::placeInto(const char *name, std::span<const ControlRow> rows)
+{
+    QWidget *parent = get(name);
+    m_byName.insert(placeRows(parent, rows).m_byName);
+    return parent;
 }
 
 void place(QWidget *control, const QString &name, const TwipsRect &rect)

@@ -63,7 +63,8 @@ struct ControlRow {
     ControlExtra extra = {};
 };
 
-// The controls a table placed, by name, for the handlers and the wiring.
+// The controls a table placed, by name, for a constructor to bind once. A name no
+// row placed, or a control of another kind, stops the program as the page is built.
 class PlacedControls
 {
 public:
@@ -71,12 +72,15 @@ public:
     Control *get(const char *name) const
     {
         auto *control = qobject_cast<Control *>(m_byName.value(QByteArray(name)));
-        Q_ASSERT(control);
+        if (!control)
+            qFatal("no %s named %s was placed", Control::staticMetaObject.className(), name);
         return control;
     }
 
     void add(const char *name, QWidget *control) { m_byName.insert(QByteArray(name), control); }
-    void add(const PlacedControls &others) { m_byName.insert(others.m_byName); }
+
+    // Places the rows into the control of that name and takes them in; returns it.
+    QWidget *placeInto(const char *name, std::span<const ControlRow> rows);
 
 private:
     QHash<QByteArray, QWidget *> m_byName;

@@ -1,9 +1,7 @@
 #include "workbook/influence_tab.h"
 
-#include "widgets/link_label.h"
 #include "widgets/masked_box.h"
 #include "widgets/message_box.h"
-#include "widgets/output_box.h"
 
 #include <QLabel>
 
@@ -107,77 +105,65 @@ const ControlRow ProtectionRows[] = {
      {120, 2640, 10335, 375}, BoldFont, TopCentred},
 };
 
-const QString FirstStepCaptionAfterReturn = QStringLiteral("1.Выберите тип кабеля");
+// The step caption comes back without the blank after "1.".
+const StudyPages Pages{.rows = TabRows, .stepCaption = "Label1", .cataloguePage = "Frame1", .catalogue = Catalogue,
+                       .dataPage = "Frame2", .dataRows = DataPageRows, .back = "Label53", .forward = "Label52",
+                       .calculate = "Label54", .dataStepCaption = "Label55",
+                       .returnStepCaption = "1.Выберите тип кабеля"};
+
+// Which box feeds which condition, in the order of InfluenceInput, and which number
+// of the result each block shows.
+const InputField<InfluenceInputs> InputFields[] = {
+    {"Mask1", &InfluenceInputs::SoilResistivity},
+    {"Mask2", &InfluenceInputs::ApproachWidth},
+    {"Mask3", &InfluenceInputs::ApproachLength},
+    {"Mask4", &InfluenceInputs::ShortCircuitCurrent},
+};
+
+const ResultField<InfluenceResult> NormMetFields[] = {
+    {"Text4", [](const InfluenceResult &result) { return result.Emf; }},
+    {"Text5", [](const InfluenceResult &result) { return double(result.PermissibleVoltage); }},
+};
+
+const ResultField<InfluenceResult> ProtectionFields[] = {
+    {"Text6", [](const InfluenceResult &result) { return result.Emf; }},
+    {"Text7", [](const InfluenceResult &result) { return result.EmfWire120.value_or(0); }},
+    {"Text8", [](const InfluenceResult &result) { return result.EmfWire70.value_or(0); }},
+};
 
 } // namespace
 
 InfluenceTab::InfluenceTab(MessageBox &messages)
-    : StudyTab(messages, {TabRows, "Label1", "Frame1", Catalogue, "Frame2"})
-    , m_dataStepCaption(m_controls.get<QLabel>("Label55"))
-    , m_forward(m_controls.get<LinkLabel>("Label52"))
-    , m_calculate(m_controls.get<LinkLabel>("Label54"))
+    : StudyTab(messages, Pages)
+    , m_inputs(m_controls, InputFields)
+    , m_normMetBlock(m_controls.placeInto("Frame3", NormMetRows))
+    , m_normMetResults(m_controls, NormMetFields)
+    , m_protectionBlock(m_controls.placeInto("Frame4", ProtectionRows))
+    , m_protectionResults(m_controls, ProtectionFields)
+    , m_conclusion(m_controls.get<QLabel>("Label74"))
 {
-    m_controls.add(placeRows(m_dataPage, DataPageRows));
-    m_controls.add(placeRows(m_controls.get("Frame3"), NormMetRows));
-    m_controls.add(placeRows(m_controls.get("Frame4"), ProtectionRows));
-    m_inputs = {m_controls.get<MaskedBox>("Mask1"), m_controls.get<MaskedBox>("Mask2"),
-                m_controls.get<MaskedBox>("Mask3"), m_controls.get<MaskedBox>("Mask4")};
-
-    m_dataStepCaption->hide();
-    m_calculate->hide();
-    m_controls.get("Frame3")->hide();
-    m_controls.get("Frame4")->hide();
-
-    connect(m_forward, &LinkLabel::clicked, this, &InfluenceTab::onLabel52Clicked);
-    connect(m_calculate, &LinkLabel::clicked, this, &InfluenceTab::onLabel54Clicked);
-    connect(m_back, &LinkLabel::clicked, this, &InfluenceTab::onLabel53Clicked);
-    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+    m_normMetBlock->hide();
+    m_protectionBlock->hide();
+    for (std::size_t i = 0; i < std::size(InputFields); ++i) {
+        auto *box = m_controls.get<MaskedBox>(InputFields[i].box);
         const auto input = static_cast<InfluenceInput>(i);
-        connect(m_inputs[i], &MaskedBox::focusLeft, this, [this, input] { InfluenceInputCheck(input); });
+        connect(box, &MaskedBox::focusLeft, this, [this, box, input] { InfluenceInputCheck(box, input); });
     }
 }
 
-void InfluenceTab::onLabel52Clicked()
+void InfluenceTab::calculate()
 {
-    m_stepCaption->setText(m_dataStepCaption->text());
-    m_cables.page->hide();
-    m_dataPage->show();
-    m_back->setEnabled(true);
-    m_forward->hide();
-    m_calculate->show();
-    m_calculate->setText(CalculateCaption);
-}
-
-void InfluenceTab::onLabel54Clicked()
-{
-    m_calculate->setText(CalculateCaption);
-    m_stepCaption->setText(m_dataStepCaption->text());
-    m_cables.page->hide();
-    m_dataPage->show();
-    m_back->setEnabled(true);
-    m_forward->setText(m_calculate->text());
-
-    if (!InputsComplete(ReadInfluenceInputs())) {
+    InfluenceInputs inputs{.CablePosition = m_cables.chosenPosition()};
+    m_inputs.readInto(inputs);
+    if (!InputsComplete(inputs)) {
         m_messages.show(window(), QStringLiteral("Введены не все данные"));
         return;
     }
-    ShowInfluenceResult(CalculateInfluence(ReadInfluenceInputs()));
+    ShowInfluenceResult(CalculateInfluence(inputs));
 }
 
-void InfluenceTab::onLabel53Clicked()
+void InfluenceTab::InfluenceInputCheck(MaskedBox *box, InfluenceInput input)
 {
-    m_stepCaption->setText(FirstStepCaptionAfterReturn);
-    m_forward->show();
-    m_calculate->hide();
-    m_cables.page->show();
-    m_dataPage->hide();
-    m_back->setEnabled(false);
-    m_calculate->setText(ForwardCaption);
-}
-
-void InfluenceTab::InfluenceInputCheck(InfluenceInput input)
-{
-    MaskedBox *box = m_inputs[static_cast<std::size_t>(input)];
     const InputRange &range = InfluenceInputRange(input);
     if (range.admits(box->number()))
         return;
@@ -185,38 +171,18 @@ void InfluenceTab::InfluenceInputCheck(InfluenceInput input)
     box->setText(QString::fromUtf8(range.ResetText));
 }
 
-InfluenceInputs InfluenceTab::ReadInfluenceInputs() const
-{
-    auto read = [this](InfluenceInput input) {
-        return m_inputs[static_cast<std::size_t>(input)]->number();
-    };
-    InfluenceInputs inputs;
-    inputs.SoilResistivity = read(InfluenceInput::SoilResistivity);
-    inputs.ApproachWidth = read(InfluenceInput::ApproachWidth);
-    inputs.ApproachLength = read(InfluenceInput::ApproachLength);
-    inputs.ShortCircuitCurrent = read(InfluenceInput::ShortCircuitCurrent);
-    inputs.CablePosition = m_cables.chosenPosition();
-    return inputs;
-}
-
 void InfluenceTab::ShowInfluenceResult(const InfluenceResult &result)
 {
-    QWidget *normMetBlock = m_controls.get("Frame3");
-    QWidget *protectionBlock = m_controls.get("Frame4");
     if (result.Verdict == InfluenceVerdict::NormMet) {
-        m_controls.get<OutputBox>("Text4")->showNumber(result.Emf);
-        m_controls.get<OutputBox>("Text5")->showNumber(result.PermissibleVoltage);
-        normMetBlock->show();
-        protectionBlock->hide();
+        m_normMetResults.show(result);
+        m_normMetBlock->show();
+        m_protectionBlock->hide();
         return;
     }
-    normMetBlock->hide();
-    protectionBlock->show();
-    m_controls.get<OutputBox>("Text6")->showNumber(result.Emf);
-    m_controls.get<OutputBox>("Text7")->showNumber(result.EmfWire120.value_or(0));
-    m_controls.get<OutputBox>("Text8")->showNumber(result.EmfWire70.value_or(0));
-    m_controls.get<QLabel>("Label74")->setText(
-        QString::fromUtf8(ConclusionText(result.Conclusion.value_or(WireConclusion::NotSuitable))));
+    m_normMetBlock->hide();
+    m_protectionBlock->show();
+    m_protectionResults.show(result);
+    m_conclusion->setText(QString::fromUtf8(ConclusionText(result.Conclusion.value_or(WireConclusion::NotSuitable))));
 }
 
 } // namespace ulvane

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "calc/influence.h"
+#include "workbook/box_binding.h"
 #include "workbook/study_tab.h"
-
-#include <array>
 
 class QLabel;
 
 namespace ulvane {
-
-class MaskedBox;
-class OutputBox;
 
 // The first tab, the power-line influence study: a cable-choice page (Frame1) and a
 // data page (Frame2) holding one of two result blocks (Frame3 norm met, Frame4
@@ -29,17 +25,16 @@ public:
     explicit InfluenceTab(MessageBox &messages);
 
 private:
-    void onLabel52Clicked();
-    void onLabel54Clicked();
-    void onLabel53Clicked();
-    void InfluenceInputCheck(InfluenceInput input);
-    InfluenceInputs ReadInfluenceInputs() const;
+    void calculate() override;
+    void InfluenceInputCheck(MaskedBox *box, InfluenceInput input);
     void ShowInfluenceResult(const InfluenceResult &result);
 
-    QLabel *m_dataStepCaption;
-    LinkLabel *m_forward;
-    LinkLabel *m_calculate;
-    std::array<MaskedBox *, 4> m_inputs;
+    InputBoxes<InfluenceInputs> m_inputs;
+    QWidget *m_normMetBlock;
+    ResultBoxes<InfluenceResult> m_normMetResults;
+    QWidget *m_protectionBlock;
+    ResultBoxes<InfluenceResult> m_protectionResults;
+    QLabel *m_conclusion;
 };
 
 } // namespace ulvane

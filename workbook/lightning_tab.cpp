@@ -1,9 +1,7 @@
 #include "workbook/lightning_tab.h"
 
-#include "widgets/link_label.h"
 #include "widgets/masked_box.h"
 #include "widgets/message_box.h"
-#include "widgets/output_box.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -88,80 +86,62 @@ const ControlRow DataPageRows[] = {
     {Label, "Label85", DamagesPerYear, {6960, 5640, 4335, 255}},
 };
 
+// One link moves forward and then calculates; the step caption hides on the data page.
+const StudyPages Pages{.rows = TabRows, .stepCaption = "Label126", .cataloguePage = "Frame5", .catalogue = Catalogue,
+                       .dataPage = "Frame6", .dataRows = DataPageRows, .back = "Label141", .forward = "Label79",
+                       .calculate = "Label79"};
+
+// Which box feeds which field, in the order the boxes are read, and which box shows
+// which count.
+const InputField<LightningInputs> InputFields[] = {
+    {"MaskEdBox3", &LightningInputs::ImpulseVoltage},
+    {"MaskEdBox1", &LightningInputs::SheathResistance},
+    {"MaskEdBox4", &LightningInputs::SoilResistivity},
+    {"MaskEdBox5", &LightningInputs::ThunderstormHours},
+    {"MaskEdBox6", &LightningInputs::GroundingResistance},
+    {"MaskEdBox7", &LightningInputs::GroundingSpacing},
+    {"MaskEdBox2", &LightningInputs::CableRadius},
+};
+
+const ResultField<LightningResult> ResultFields[] = {
+    {"Text9", [](const LightningResult &result) { return result.DamagesUnprotected; }},
+    {"Text13", [](const LightningResult &result) { return result.DamagesOneWire; }},
+    {"Text14", [](const LightningResult &result) { return result.DamagesTwoWires; }},
+};
+
 } // namespace
 
 LightningTab::LightningTab(MessageBox &messages)
-    : StudyTab(messages, {TabRows, "Label126", "Frame5", Catalogue, "Frame6"})
-    , m_forward(m_controls.get<LinkLabel>("Label79"))
+    : StudyTab(messages, Pages)
+    , m_inputs(m_controls, InputFields)
+    , m_results(m_controls, ResultFields)
+    , m_inHose(m_controls.get<QCheckBox>("Check1"))
+    , m_hoseRows{m_controls.get("Label77"), m_controls.get("Label78"), m_controls.get("MaskEdBox6"),
+                 m_controls.get("MaskEdBox7")}
 {
-    m_controls.add(placeRows(m_dataPage, DataPageRows));
-    m_inHose = m_controls.get<QCheckBox>("Check1");
-    m_hoseRows = {m_controls.get("Label77"), m_controls.get("Label78"), m_controls.get("MaskEdBox6"),
-                  m_controls.get("MaskEdBox7")};
     for (QWidget *hoseRow : m_hoseRows)
         hoseRow->hide();
-    setTabOrder(m_controls.get("MaskEdBox7"), m_inHose);
-
-    connect(m_forward, &LinkLabel::clicked, this, &LightningTab::onLabel79Clicked);
-    connect(m_back, &LinkLabel::clicked, this, &LightningTab::onLabel141Clicked);
+    setTabOrder(m_hoseRows.back(), m_inHose);
     connect(m_inHose, &QCheckBox::clicked, this, &LightningTab::onCheck1Clicked);
 }
 
-void LightningTab::onLabel79Clicked()
+void LightningTab::calculate()
 {
-    if (m_forward->text() == ForwardCaption) {
-        m_back->setEnabled(true);
-        m_stepCaption->hide();
-        m_cables.page->hide();
-        m_dataPage->show();
-        m_forward->setText(CalculateCaption);
-        return;
-    }
-    const LightningInputs inputs = ReadLightningInputs();
+    LightningInputs inputs{.InHose = m_inHose->isChecked()};
+    m_inputs.readInto(inputs);
     // The one-wire resistance divides by the radius: without it there is no answer.
     if (inputs.CableRadius == 0) {
         m_messages.show(window(), QStringLiteral("Не задан радиус кабеля"));
         return;
     }
-    ShowLightningResult(CalculateLightningDamage(inputs));
-}
-
-void LightningTab::onLabel141Clicked()
-{
-    m_cables.page->show();
-    m_dataPage->hide();
-    m_back->setEnabled(false);
-    m_stepCaption->show();
-    m_forward->setText(ForwardCaption);
+    m_results.show(CalculateLightningDamage(inputs));
 }
 
 void LightningTab::onCheck1Clicked()
 {
-    m_cableInHose = m_inHose->checkState() != Qt::Unchecked;
+    const bool inHose = m_inHose->isChecked();
     for (QWidget *hoseRow : m_hoseRows)
-        hoseRow->setVisible(m_cableInHose);
-}
-
-LightningInputs LightningTab::ReadLightningInputs() const
-{
-    auto read = [this](const char *box) { return m_controls.get<MaskedBox>(box)->number(); };
-    LightningInputs inputs;
-    inputs.ImpulseVoltage = read("MaskEdBox3");
-    inputs.SheathResistance = read("MaskEdBox1");
-    inputs.SoilResistivity = read("MaskEdBox4");
-    inputs.ThunderstormHours = read("MaskEdBox5");
-    inputs.GroundingResistance = read("MaskEdBox6");
-    inputs.GroundingSpacing = read("MaskEdBox7");
-    inputs.CableRadius = read("MaskEdBox2");
-    inputs.InHose = m_cableInHose;
-    return inputs;
-}
-
-void LightningTab::ShowLightningResult(const LightningResult &result)
-{
-    m_controls.get<OutputBox>("Text9")->showNumber(result.DamagesUnprotected);
-    m_controls.get<OutputBox>("Text13")->showNumber(result.DamagesOneWire);
-    m_controls.get<OutputBox>("Text14")->showNumber(result.DamagesTwoWires);
+        hoseRow->setVisible(inHose);
 }
 
 } // namespace ulvane

@@ -128,9 +128,11 @@ protected:
             } else if (verb == u"shot") {
                 if (const QString folder = qEnvironmentVariable("ULVANE_SCREENSHOTS"); !folder.isEmpty())
                     window()->grab().save(QDir(folder).filePath(words[1] + ".png"));
-            } else {
+            } else if (verb == u"tab") {
                 auto *tabs = find(QStringLiteral("SSTab1"))->findChild<QTabBar *>();
                 QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(words[1].toInt()).center());
+            } else {
+                FAIL() << "no such action: " << action;
             }
         }
     }

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "widgets/form_builder.h"
+#include "widgets/masked_box.h"
+#include "widgets/output_box.h"
+
+#include <vector>
+
+namespace ulvane {
+
+// The rows of a study's binding table: the box that feeds a field of its calculation's
+// inputs, or the box that shows a number of its result.
+template<typename Inputs>
+struct InputField {
+    const char *box;
+    double Inputs::*field;
+};
+
+template<typename Result>
+struct ResultField {
+    const char *box;
+    double (*number)(const Result &);
+};
+
+// A binding table with its boxes found once, as the tab is built.
+template<typename Box, typename Row>
+class BoundBoxes
+{
+public:
+    BoundBoxes(const PlacedControls &controls, std::span<const Row> rows)
+    {
+        for (const Row &row : rows)
+            m_rows.emplace_back(controls.get<Box>(row.box), row);
+    }
+
+    // Each input box, read as the studies read it, into the field it feeds.
+    template<typename Inputs>
+    void readInto(Inputs &inputs) const
+    {
+        for (const auto &[box, row] : m_rows)
+            inputs.*row.field = box->number();
+    }
+
+    // Each result box shows its number through NumberText.
+    template<typename Result>
+    void show(const Result &result) const
+    {
+        for (const auto &[box, row] : m_rows)
+            box->showNumber(row.number(result));
+    }
+
+private:
+    std::vector<std::pair<Box *, Row>> m_rows;
+};
+
+template<typename Inputs>
+using InputBoxes = BoundBoxes<MaskedBox, InputField<Inputs>>;
+template<typename Result>
+using ResultBoxes = BoundBoxes<OutputBox, ResultField<Result>>;
+
+} // namespace ulvane
