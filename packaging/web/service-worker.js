@@ -5,7 +5,7 @@
 'use strict';
 
 const cacheName = 'ulvane-@RELEASE@';
-const files = ['./', @CACHED_FILES@];
+const files = ['./', ...'@CACHED_FILES@'.split(' ')];
 
 self.addEventListener('install', event => {
     // Checked with the server, as the browser's own cache may still hold the older

@@ -47,6 +47,5 @@ string(SUBSTRING ${RELEASE} 0 16 RELEASE)
 # them when such a browser fetches them rather than making every device store both.
 set(cached ${site})
 list(REMOVE_ITEM cached ${PROGRAM}.js ${PROGRAM}.wasm)
-list(TRANSFORM cached REPLACE "(.+)" "'\\1'")
-list(JOIN cached ", " CACHED_FILES)
+list(JOIN cached " " CACHED_FILES)
 configure_file(${PAGE_DIR}/service-worker.js ${FOLDER}/service-worker.js @ONLY)
