@@ -49,6 +49,9 @@ public:
             box->showNumber(row.number(result));
     }
 
+    // The box of the table's row at index.
+    Box *box(std::size_t index) const { return m_rows[index].first; }
+
 private:
     std::vector<std::pair<Box *, Row>> m_rows;
 };

@@ -145,7 +145,7 @@ InfluenceTab::InfluenceTab(MessageBox &messages)
     m_normMetBlock->hide();
     m_protectionBlock->hide();
     for (std::size_t i = 0; i < std::size(InputFields); ++i) {
-        auto *box = m_controls.get<MaskedBox>(InputFields[i].box);
+        MaskedBox *box = m_inputs.box(i);
         const auto input = static_cast<InfluenceInput>(i);
         connect(box, &MaskedBox::focusLeft, this, [this, box, input] { InfluenceInputCheck(box, input); });
     }

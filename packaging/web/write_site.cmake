@@ -17,19 +17,19 @@ endforeach()
 file(SIZE ${wasm} WASM_BYTES)
 file(SIZE ${FOLDER}/${PROGRAM}.wasm.gz GZIP_BYTES)
 configure_file(${PAGE_DIR}/index.html.in ${FOLDER}/index.html @ONLY)
+set(site index.html ${PROGRAM}.js.gz ${PROGRAM}.wasm.gz ulvane.svg)
 foreach(file IN ITEMS ${PAGE_DIR}/ulvane-loader.js ${PAGE_DIR}/scorm.js ${PAGE_DIR}/screen-fit.js
                       ${PAGE_DIR}/offline.js ${PAGE_DIR}/manifest.webmanifest
                       ${PROGRAM_DIR}/${PROGRAM}.js ${PROGRAM_DIR}/${PROGRAM}.wasm)
     get_filename_component(name ${file} NAME)
     file(COPY_FILE ${file} ${FOLDER}/${name} ONLY_IF_DIFFERENT)
+    list(APPEND site ${name})
 endforeach()
 file(COPY_FILE ${ICON} ${FOLDER}/ulvane.svg ONLY_IF_DIFFERENT)
 
 # What an older build left behind would otherwise ship and be cached.
 file(GLOB present RELATIVE ${FOLDER} ${FOLDER}/*)
 list(REMOVE_ITEM present service-worker.js)
-set(site index.html ulvane-loader.js scorm.js screen-fit.js offline.js manifest.webmanifest
-    ${PROGRAM}.js ${PROGRAM}.js.gz ${PROGRAM}.wasm ${PROGRAM}.wasm.gz ulvane.svg)
 foreach(name IN LISTS present)
     if(NOT name IN_LIST site)
         file(REMOVE_RECURSE ${FOLDER}/${name})
