@@ -59,7 +59,7 @@ TEST(BoxNumberText, CutsToTheBoxWithoutChangingTheNumbersSize)
         {"cut_below_one", 0.827371892211732, 4, "0,82"}, {"no_limit", 3479.05570823419, 0, "3479,05570823419"},
         {"whole_part_too_long_rounds_up", 1603452.95751911, 5, "1603453"},
         {"whole_number_too_long", 123456, 5, "123456"}, {"tiny_cut_from_fixed_form", 4.14e-7, 4, "0,00"},
-        {"huge_in_full", 1.5e20, 5, "1,5E+20"},
+        {"huge_in_full", 1.5e20, 5, "1,5E+20"}, {"tiny_that_fits_stays_whole", 1e-7, 5, "1E-07"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(BoxNumberText(c.value, ',', c.characterLimit), c.expected) << c.name;
