@@ -3,6 +3,7 @@
 #include "widgets/twips.h"
 
 #include <QTimer>
+#include <QToolButton>
 
 namespace ulvane {
 namespace {
@@ -89,6 +90,8 @@ TEST_F(StartWindowTest, PagingMovesTheStripWithinItsBounds)
         EXPECT_EQ(find("Frame4")->y(), twips(360) + twips(c.lastTop) - twips(7080));
     }
     EXPECT_LE(find("Frame8")->geometry().bottom(), find("Frame3")->height());
+    EXPECT_EQ(find<QToolButton>("up")->arrowType(), Qt::UpArrow);
+    EXPECT_EQ(find<QToolButton>("down")->arrowType(), Qt::DownArrow);
 }
 
 // The event loop runs as in the program; exec() returns once no window is left.
