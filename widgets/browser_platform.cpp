@@ -24,6 +24,8 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 #include <string>
 
 namespace ulvane {
@@ -163,6 +165,52 @@ private:
     QPoint m_at;
 };
 
+// Qt takes two quick taps of a finger for a double click wherever they land: it
+// measures their distance only when the pointer moves between them, which a finger
+// does not, and a widget then gets the second tap as a double click instead of a
+// press. A tap away from the one before is a press of its own, so that a link tapped
+// right after a tab acts.
+class DistantTaps : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) || !object->isWidgetType())
+            return false;
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->deviceType() != QInputDevice::DeviceType::TouchScreen)
+            return false;
+        const QPointF at = mouse->globalPosition();
+        if (type == QEvent::MouseButtonDblClick) {
+            const QPointF apart = at - m_previousTap;
+            if (std::max(std::abs(apart.x()), std::abs(apart.y()))
+                <= QGuiApplication::styleHints()->touchDoubleTapDistance())
+                return false;
+            QMouseEvent press(QEvent::MouseButtonPress, mouse->position(), mouse->scenePosition(), at,
+                              mouse->button(), mouse->buttons(), mouse->modifiers(), mouse->pointingDevice());
+            press.setTimestamp(mouse->timestamp());
+            QCoreApplication::sendEvent(object, &press);
+            event->setAccepted(press.isAccepted());
+            return true;
+        }
+        // A press a parent receives in turn is the same tap.
+        if (mouse->timestamp() != m_lastTapTime) {
+            m_previousTap = std::exchange(m_lastTap, at);
+            m_lastTapTime = mouse->timestamp();
+        }
+        return false;
+    }
+
+private:
+    QPointF m_previousTap;
+    QPointF m_lastTap;
+    quint64 m_lastTapTime = 0;
+};
+
 void registerLayoutFaces()
 {
     const QDir faces(QStringLiteral(":/ulvane/fonts"));
@@ -236,6 +284,7 @@ void setUpPlatform()
 
     qApp->installEventFilter(new WindowPlacement(qApp));
     qApp->installEventFilter(new LongPress(qApp));
+    qApp->installEventFilter(new DistantTaps(qApp));
     QObject::connect(QGuiApplication::primaryScreen(), &QScreen::geometryChanged, qApp, [] {
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (widget->isVisible() && isProgramWindow(widget))
