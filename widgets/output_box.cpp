@@ -26,7 +26,6 @@ OutputBox::OutputBox(int characterLimit, QWidget *parent)
 {
     setReadOnly(true);
     setFocusPolicy(Qt::NoFocus);
-    setAlignment(Qt::AlignCenter);
     QPalette boxPalette = palette();
     boxPalette.setColor(QPalette::Text, colours::ResultRed);
     boxPalette.setColor(QPalette::Base, palette().color(QPalette::Button));
