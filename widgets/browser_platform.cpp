@@ -25,8 +25,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <string>
+#include <utility>
 
 namespace ulvane {
 
