@@ -1,16 +1,13 @@
 #include "app/program.h"
-#include "widgets/platform.h"
-#include "widgets/start_up.h"
+#include "platform/platform.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    ulvane::setUpApplication();
-
-    const auto messages = ulvane::makePlatformMessageBox();
-    ulvane::Program program(*messages);
+    const auto platform = ulvane::startPlatform();
+    ulvane::Program program(*platform);
     program.start();
     return application.exec();
 }

@@ -1,12 +1,13 @@
 #include "app/program.h"
 
 #include "app/start_window.h"
+#include "platform/platform.h"
 #include "workbook/workbook_window.h"
 
 namespace ulvane {
 
-Program::Program(MessageBox &messages)
-    : m_messages(messages)
+Program::Program(Platform &platform)
+    : m_platform(platform)
 {
 }
 
@@ -17,14 +18,17 @@ Program::~Program()
 
 void Program::start()
 {
-    m_startWindow = new StartWindow(m_messages, [this] { openWorkbook(); });
+    m_startWindow = new StartWindow(m_platform.messages(), [this] { openWorkbook(); });
+    connect(m_startWindow, &StartWindow::closedWithoutHandOver, this, [this] { m_platform.workFinished(); });
     m_startWindow->show();
 }
 
 void Program::openWorkbook()
 {
-    if (!m_workbook)
-        m_workbook = std::make_unique<WorkbookWindow>(m_messages);
+    if (!m_workbook) {
+        m_workbook = std::make_unique<WorkbookWindow>(m_platform.messages());
+        connect(m_workbook.get(), &WorkbookWindow::closed, this, [this] { m_platform.workFinished(); });
+    }
     m_workbook->show();
 }
 

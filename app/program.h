@@ -7,18 +7,19 @@
 
 namespace ulvane {
 
-class MessageBox;
+class Platform;
 class StartWindow;
 class WorkbookWindow;
 
 // The program's two windows: the start window first, then, after the hand-over,
-// the one workbook window. The program ends when the last of them is closed.
+// the one workbook window. The program ends when the last of them is closed. It
+// tells the platform when a study has shown a result and when the work is finished.
 class Program : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit Program(MessageBox &messages);
+    explicit Program(Platform &platform);
     ~Program() override;
 
     // Creates the start window, runs its load step and shows it.
@@ -27,7 +28,7 @@ public:
 private:
     void openWorkbook();
 
-    MessageBox &m_messages;
+    Platform &m_platform;
     // Closing deletes it.
     QPointer<StartWindow> m_startWindow;
     std::unique_ptr<WorkbookWindow> m_workbook;

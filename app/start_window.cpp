@@ -3,6 +3,7 @@
 #include "app/admission_test_page.h"
 #include "widgets/form_builder.h"
 
+#include <QCloseEvent>
 #include <QEventLoopLocker>
 #include <QFrame>
 #include <QLabel>
@@ -91,8 +92,16 @@ void StartWindow::handOverToWorkbook()
 {
     // For a moment no window is open; the program must not end then.
     const QEventLoopLocker keepRunning;
+    m_handingOver = true;
     close();
     m_openWorkbook();
+}
+
+void StartWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (!m_handingOver)
+        emit closedWithoutHandOver();
 }
 
 } // namespace ulvane

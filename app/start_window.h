@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QCloseEvent;
 class QLineEdit;
 
 namespace ulvane {
@@ -14,7 +15,8 @@ class MessageBox;
 // The start window Form1: the start page Frame1 with the optional access code, and
 // the admission test page Frame2. Both ways out, the access code and a passed test,
 // hand over to the workbook: this window closes and is destroyed, then
-// openWorkbook opens the workbook window.
+// openWorkbook opens the workbook window. Closed any other way, it is the last window
+// and the work is finished.
 class StartWindow : public QWidget
 {
     Q_OBJECT
@@ -22,11 +24,18 @@ class StartWindow : public QWidget
 public:
     StartWindow(MessageBox &messages, std::function<void()> openWorkbook);
 
+signals:
+    void closedWithoutHandOver();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void onCommand1Clicked();
     void handOverToWorkbook();
 
     std::function<void()> m_openWorkbook;
+    bool m_handingOver = false;
     QWidget *m_startPage;
     QLineEdit *m_accessCode;
     AdmissionTestPage *m_testPage;

@@ -9,8 +9,7 @@
 // and the peak memory of a process that has painted its first window.
 #include "app/program.h"
 #include "app/start_window.h"
-#include "widgets/message_box.h"
-#include "widgets/start_up.h"
+#include "platform/platform.h"
 #include "widgets/tab_container.h"
 #include "widgets/twips.h"
 #include "workbook/workbook_window.h"
@@ -147,14 +146,13 @@ public:
 
 int runChild(const QString &window)
 {
-    std::unique_ptr<ModalMessageBox> messages;
+    std::unique_ptr<Platform> platform;
     std::unique_ptr<Program> program;
     std::unique_ptr<FloorWindow> floor;
     QWidget *shown = nullptr;
     if (window == QLatin1String("ulvane")) {
-        setUpApplication();
-        messages = std::make_unique<ModalMessageBox>();
-        program = std::make_unique<Program>(*messages);
+        platform = startPlatform();
+        program = std::make_unique<Program>(*platform);
         program->start();
         shown = openWindow("Form1");
     } else {
@@ -231,13 +229,12 @@ double clickUntilPainted(QWidget *clicked, QWidget *painted)
     });
 }
 
-StepFigures measureUlvane()
+StepFigures measureUlvane(Platform &platform)
 {
     std::vector<double> handOver, influenceFirst, influenceAgain, lightningFirst, lightningAgain,
         tabSwitch;
     for (int round = 0; round < InProcessRounds; ++round) {
-        ModalMessageBox messages;
-        Program program(messages);
+        Program program(platform);
         program.start();
         QWidget *start = openWindow("Form1");
         waitForPaint(start);
@@ -321,13 +318,13 @@ int main(int argc, char *argv[])
     if (argc == 3 && QLatin1String(argv[1]) == QLatin1String("--child"))
         return runChild(QString::fromLatin1(argv[2]));
 
-    setUpApplication();
+    const std::unique_ptr<Platform> platform = startPlatform();
     const std::vector<ProcessFigures> processes =
         measureProcesses({QStringLiteral("ulvane"), QStringLiteral("bare"), QStringLiteral("plain")});
     const ProcessFigures &ulvaneProcess = processes[0];
     const ProcessFigures &bareProcess = processes[1];
     const ProcessFigures &plainProcess = processes[2];
-    const StepFigures ulvane = measureUlvane();
+    const StepFigures ulvane = measureUlvane(*platform);
     const StepFigures bare = measureFloor(false);
     const StepFigures plain = measureFloor(true);
 

@@ -1,7 +1,5 @@
 #include "widgets/fonts.h"
 
-#include "widgets/platform.h"
-
 namespace ulvane {
 
 QString layoutFamily(Typeface face)
@@ -17,11 +15,19 @@ QString layoutFamily(Typeface face)
     return QStringLiteral("MS Sans Serif");
 }
 
-void installFontSubstitutions()
+namespace {
+
+QString &chosenSansFamily()
 {
-    QFont::insertSubstitution(layoutFamily(Typeface::Sans), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(layoutFamily(Typeface::Serif), QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(layoutFamily(Typeface::Mono), QStringLiteral("Liberation Mono"));
+    static QString family = layoutFamily(Typeface::Sans);
+    return family;
+}
+
+} // namespace
+
+void setSansFamily(const QString &family)
+{
+    chosenSansFamily() = family;
 }
 
 QFont layoutFont(const QString &family, double points, FontStyle style)
@@ -36,7 +42,7 @@ QFont layoutFont(const QString &family, double points, FontStyle style)
 
 QFont layoutFont(const TextFont &font)
 {
-    return layoutFont(font.face == Typeface::Sans ? platformSansFamily() : layoutFamily(font.face), font.points,
+    return layoutFont(font.face == Typeface::Sans ? chosenSansFamily() : layoutFamily(font.face), font.points,
                       font.style);
 }
 

@@ -30,9 +30,9 @@ inline constexpr TextFont TabFont{Typeface::Serif, 8.25};
 // The family the layout names for a face.
 QString layoutFamily(Typeface face);
 
-// Once at program start: "MS Sans Serif", "Times New Roman" and "Courier New" are
-// not on Linux; Liberation Sans, Serif and Mono share their metrics.
-void installFontSubstitutions();
+// The family the layout's sans texts come in from now on, chosen once at start-up
+// where the platform draws "MS Sans Serif" badly.
+void setSansFamily(const QString &family);
 
 // A font of the layout in points at 96 dpi, so text keeps its size relative to the
 // twips geometry whatever the screen reports.

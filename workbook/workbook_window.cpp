@@ -5,6 +5,7 @@
 #include "workbook/influence_tab.h"
 #include "workbook/lightning_tab.h"
 
+#include <QCloseEvent>
 #include <QShortcut>
 
 namespace ulvane {
@@ -36,6 +37,12 @@ WorkbookWindow::WorkbookWindow(MessageBox &messages, QWidget *parent)
     // The load step.
     influence->chooseFirstCable();
     lightning->chooseFirstCable();
+}
+
+void WorkbookWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    emit closed();
 }
 
 } // namespace ulvane

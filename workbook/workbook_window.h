@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QCloseEvent;
+
 namespace ulvane {
 
 class MessageBox;
@@ -16,6 +18,12 @@ class WorkbookWindow : public QWidget
 
 public:
     explicit WorkbookWindow(MessageBox &messages, QWidget *parent = nullptr);
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     TabContainer *m_tabs;

@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "app/start_window.h"
+#include "platform/platform.h"
 #include "widgets/message_box.h"
 #include "widgets/tab_container.h"
 #include "workbook/workbook_window.h"
@@ -37,6 +38,21 @@ struct RecordingMessageBox : MessageBox {
     QStringList shown;
 };
 
+// Takes what the program tells its platform down in words, and shows its messages in
+// the given box.
+struct RecordingPlatform : Platform {
+    explicit RecordingPlatform(MessageBox &box) : box(box) {}
+    MessageBox &messages() override { return box; }
+    void studyShownResult(int study, int studies) override
+    {
+        told.append(QStringLiteral("result %1 of %2").arg(study).arg(studies));
+    }
+    void workFinished() override { told.append(QStringLiteral("finished")); }
+    QString take() { return std::exchange(told, {}).join(QStringLiteral(" | ")); }
+    MessageBox &box;
+    QStringList told;
+};
+
 // The boxes of the admission test that pass it; question five counts for nothing.
 inline const QStringList AnswerKey = {"Check1", "Check2", "Check3", "Check15", "Check4",
                                       "Check18", "Check8", "Check9", "Check10"};
@@ -53,7 +69,8 @@ protected:
     {
         program.reset();
         messages.shown.clear();
-        program = std::make_unique<Program>(messages);
+        platform.told.clear();
+        program = std::make_unique<Program>(platform);
         program->start();
         activate(openWindow("Form1"));
     }
@@ -248,6 +265,7 @@ protected:
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     RecordingMessageBox messages;
+    RecordingPlatform platform{messages};
     std::unique_ptr<Program> program;
 };
 

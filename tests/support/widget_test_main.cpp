@@ -1,4 +1,4 @@
-#include "widgets/start_up.h"
+#include "platform/platform.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    ulvane::setUpApplication();
+    const auto platform = ulvane::startPlatform();
     QLocale::setDefault(QLocale::c());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,6 +1,7 @@
-#include "widgets/platform.h"
+#include "platform/platform.h"
 
 #include "widgets/fonts.h"
+#include "widgets/message_box.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -38,22 +39,21 @@ QString chooseSansFamily()
     return layoutFamily(Typeface::Sans);
 }
 
+class WindowsPlatform : public Platform
+{
+public:
+    MessageBox &messages() override { return m_messages; }
+    QString sansFamily() const override { return chooseSansFamily(); }
+
+private:
+    ModalMessageBox m_messages;
+};
+
 } // namespace
 
-void setUpPlatform()
+std::unique_ptr<Platform> Platform::make()
 {
-}
-
-QString platformSansFamily()
-{
-    // Chosen at the first text, once the application and its fonts exist.
-    static const QString family = chooseSansFamily();
-    return family;
-}
-
-std::unique_ptr<MessageBox> makePlatformMessageBox()
-{
-    return std::make_unique<ModalMessageBox>();
+    return std::make_unique<WindowsPlatform>();
 }
 
 } // namespace ulvane

@@ -16,7 +16,7 @@
 namespace ulvane {
 namespace {
 
-// The browser build's faces hold only the characters of widgets/browser_characters.txt
+// The browser build's faces hold only the characters of platform/browser_characters.txt
 // (and that build checks each cut face has them all), so every text the program can
 // show must be made of them, or the browser draws empty boxes.
 QString readFile(const QString &path)
@@ -32,7 +32,7 @@ QStringList programTexts()
 {
     static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re"));
     QStringList texts;
-    for (const char *folder : {"app", "widgets", "workbook", "calc"}) {
+    for (const char *folder : {"app", "platform", "widgets", "workbook", "calc"}) {
         QDirIterator files(QStringLiteral(ULVANE_SOURCE_DIR "/") + QLatin1String(folder),
                            {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files);
         while (files.hasNext()) {
@@ -73,7 +73,7 @@ QStringList numberTexts()
 
 TEST(BrowserFaces, HoldEveryCharacterOfEveryTextTheProgramShows)
 {
-    const QString characters = readFile(QStringLiteral(ULVANE_SOURCE_DIR "/widgets/browser_characters.txt"));
+    const QString characters = readFile(QStringLiteral(ULVANE_SOURCE_DIR "/platform/browser_characters.txt"));
     const QStringList qt = qtTexts();
     EXPECT_TRUE(qt.join(QString()).contains(QStringLiteral("Копировать")));
     const QStringList texts = programTexts() + qt + numberTexts();
