@@ -1,0 +1,50 @@
+// Runs one of the page's scripts (packaging/web) in a fresh vm context whose globals
+// are the given fakes of the browser's window, as the page's <script> element would.
+// The context's global object is the window: `window`, `self` and the global names
+// the script uses are the same object.
+import { readFileSync } from 'node:fs';
+import vm from 'node:vm';
+
+export const pageDir = new URL('../../../packaging/web/', import.meta.url);
+
+export function readPageFile(name) {
+    return readFileSync(new URL(name, pageDir), 'utf8');
+}
+
+// A window that dispatches events with node's own EventTarget; `globals` become its
+// properties. Returns the context's global, on which the test fires events.
+export function runPageScript(name, globals = {}, source = readPageFile(name)) {
+    const target = new EventTarget();
+    const window = vm.createContext({
+        addEventListener: target.addEventListener.bind(target),
+        removeEventListener: target.removeEventListener.bind(target),
+        dispatchEvent: target.dispatchEvent.bind(target),
+        Event,
+        CustomEvent,
+        ...globals,
+    });
+    window.window = window;
+    window.self = window;
+    // A top window is its own parent.
+    if (!('parent' in globals))
+        window.parent = window;
+    vm.runInContext(source, window, { filename: name });
+    return window;
+}
+
+// A console that keeps what is written to it, by level.
+export function recordingConsole() {
+    const lines = { log: [], warn: [], error: [] };
+    return {
+        lines,
+        log: (...args) => lines.log.push(args.join(' ')),
+        warn: (...args) => lines.warn.push(args.join(' ')),
+        error: (...args) => lines.error.push(args.join(' ')),
+    };
+}
+
+// Lets the streams, promises and timers queued so far run until `done()` holds.
+export async function settle(done = () => false, rounds = 10_000) {
+    for (let i = 0; i < rounds && !done(); ++i)
+        await new Promise(resolve => setImmediate(resolve));
+}
