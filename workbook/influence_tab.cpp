@@ -165,7 +165,7 @@ void InfluenceTab::calculate()
 void InfluenceTab::InfluenceInputCheck(MaskedBox *box, InfluenceInput input)
 {
     const InputRange &range = InfluenceInputRange(input);
-    if (range.admits(box->number()))
+    if (range.admits(boxNumber(*box)))
         return;
     m_messages.show(window(), QString::fromUtf8(range.Message));
     box->setText(QString::fromUtf8(range.ResetText));
