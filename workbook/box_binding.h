@@ -57,8 +57,9 @@ public:
             showNumber(*box, row.number(result));
     }
 
-    // The box of the table's row at index.
-    Box *box(std::size_t index) const { return m_rows[index].first; }
+    // Each box with its row.
+    auto begin() const { return m_rows.begin(); }
+    auto end() const { return m_rows.end(); }
 
 private:
     std::vector<std::pair<Box *, Row>> m_rows;

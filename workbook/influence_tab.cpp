@@ -111,13 +111,13 @@ const StudyPages Pages{.rows = TabRows, .stepCaption = "Label1", .cataloguePage 
                        .calculate = "Label54", .dataStepCaption = "Label55",
                        .returnStepCaption = "1.Выберите тип кабеля"};
 
-// Which box feeds which condition, in the order of InfluenceInput, and which number
-// of the result each block shows.
-const InputField<InfluenceInputs> InputFields[] = {
-    {"Mask1", &InfluenceInputs::SoilResistivity},
-    {"Mask2", &InfluenceInputs::ApproachWidth},
-    {"Mask3", &InfluenceInputs::ApproachLength},
-    {"Mask4", &InfluenceInputs::ShortCircuitCurrent},
+// Which box feeds which condition and checks its range, and which number of the
+// result each block shows.
+const ConditionField InputFields[] = {
+    {"Mask1", &InfluenceInputs::SoilResistivity, InfluenceInput::SoilResistivity},
+    {"Mask2", &InfluenceInputs::ApproachWidth, InfluenceInput::ApproachWidth},
+    {"Mask3", &InfluenceInputs::ApproachLength, InfluenceInput::ApproachLength},
+    {"Mask4", &InfluenceInputs::ShortCircuitCurrent, InfluenceInput::ShortCircuitCurrent},
 };
 
 const ResultField<InfluenceResult> NormMetFields[] = {
@@ -144,10 +144,9 @@ InfluenceTab::InfluenceTab(MessageBox &messages)
 {
     m_normMetBlock->hide();
     m_protectionBlock->hide();
-    for (std::size_t i = 0; i < std::size(InputFields); ++i) {
-        MaskedBox *box = m_inputs.box(i);
-        const auto input = static_cast<InfluenceInput>(i);
-        connect(box, &MaskedBox::focusLeft, this, [this, box, input] { InfluenceInputCheck(box, input); });
+    for (const auto &[box, row] : m_inputs) {
+        connect(box, &MaskedBox::focusLeft, this,
+                [this, box, condition = row.condition] { InfluenceInputCheck(box, condition); });
     }
 }
 

@@ -8,6 +8,14 @@ class QLabel;
 
 namespace ulvane {
 
+// A row of the influence study's binding table: the box of a condition, the field of
+// the inputs it feeds and the condition whose range it announces.
+struct ConditionField {
+    const char *box;
+    double InfluenceInputs::*field;
+    InfluenceInput condition;
+};
+
 // The first tab, the power-line influence study: a cable-choice page (Frame1) and a
 // data page (Frame2) holding one of two result blocks (Frame3 norm met, Frame4
 // protection needed).
@@ -29,7 +37,7 @@ private:
     void InfluenceInputCheck(MaskedBox *box, InfluenceInput input);
     void ShowInfluenceResult(const InfluenceResult &result);
 
-    InputBoxes<InfluenceInputs> m_inputs;
+    BoundBoxes<MaskedBox, ConditionField> m_inputs;
     QWidget *m_normMetBlock;
     ResultBoxes<InfluenceResult> m_normMetResults;
     QWidget *m_protectionBlock;
