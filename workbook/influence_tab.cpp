@@ -108,8 +108,8 @@ const ControlRow ProtectionRows[] = {
 // The step caption comes back without the blank after "1.".
 const StudyPages Pages{.rows = TabRows, .stepCaption = "Label1", .cataloguePage = "Frame1", .catalogue = Catalogue,
                        .dataPage = "Frame2", .dataRows = DataPageRows, .back = "Label53", .forward = "Label52",
-                       .calculate = "Label54", .dataStepCaption = "Label55",
-                       .returnStepCaption = "1.Выберите тип кабеля"};
+                       .flow = OwnCalculateLink{.link = "Label54", .dataStepCaptionLabel = "Label55",
+                                                .returnStepCaption = "1.Выберите тип кабеля"}};
 
 // Which box feeds which condition and checks its range, and which number of the
 // result each block shows.

@@ -23,8 +23,8 @@ struct ConditionField {
 // Data flow: leaving Mask1..Mask4 range-checks that box (message, reset text);
 // "Расчет >>" reads the four boxes and the chosen option button into
 // InfluenceInputs, refuses zeros, calls CalculateInfluence and writes the result
-// into the boxes of Frame3 or Frame4. The controls' own texts and visibility are the
-// whole state of the tab.
+// into the boxes of Frame3 or Frame4. The page shown is StudyTab's; the boxes hold
+// the inputs and results.
 class InfluenceTab : public StudyTab
 {
     Q_OBJECT

@@ -86,10 +86,9 @@ const ControlRow DataPageRows[] = {
     {Label, "Label85", DamagesPerYear, {6960, 5640, 4335, 255}},
 };
 
-// One link moves forward and then calculates; the step caption hides on the data page.
 const StudyPages Pages{.rows = TabRows, .stepCaption = "Label126", .cataloguePage = "Frame5", .catalogue = Catalogue,
                        .dataPage = "Frame6", .dataRows = DataPageRows, .back = "Label141", .forward = "Label79",
-                       .calculate = "Label79"};
+                       .flow = ForwardLinkCalculates{}};
 
 // Which box feeds which field, in the order the boxes are read, and which box shows
 // which count.
