@@ -150,15 +150,16 @@ InfluenceTab::InfluenceTab(MessageBox &messages)
     }
 }
 
-void InfluenceTab::calculate()
+bool InfluenceTab::calculate()
 {
     InfluenceInputs inputs{.CablePosition = m_cables.chosenPosition()};
     m_inputs.readInto(inputs);
     if (!InputsComplete(inputs)) {
         m_messages.show(window(), QStringLiteral("Введены не все данные"));
-        return;
+        return false;
     }
     ShowInfluenceResult(CalculateInfluence(inputs));
+    return true;
 }
 
 void InfluenceTab::InfluenceInputCheck(MaskedBox *box, InfluenceInput input)

@@ -33,7 +33,7 @@ public:
     explicit InfluenceTab(MessageBox &messages);
 
 private:
-    void calculate() override;
+    bool calculate() override;
     void InfluenceInputCheck(MaskedBox *box, InfluenceInput input);
     void ShowInfluenceResult(const InfluenceResult &result);
 

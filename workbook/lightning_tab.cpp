@@ -124,16 +124,17 @@ LightningTab::LightningTab(MessageBox &messages)
     connect(m_inHose, &QCheckBox::clicked, this, &LightningTab::onCheck1Clicked);
 }
 
-void LightningTab::calculate()
+bool LightningTab::calculate()
 {
     LightningInputs inputs{.InHose = m_inHose->isChecked()};
     m_inputs.readInto(inputs);
     // The one-wire resistance divides by the radius: without it there is no answer.
     if (inputs.CableRadius == 0) {
         m_messages.show(window(), QStringLiteral("Не задан радиус кабеля"));
-        return;
+        return false;
     }
     m_results.show(CalculateLightningDamage(inputs));
+    return true;
 }
 
 void LightningTab::onCheck1Clicked()

@@ -25,7 +25,7 @@ public:
     explicit LightningTab(MessageBox &messages);
 
 private:
-    void calculate() override;
+    bool calculate() override;
     void onCheck1Clicked();
 
     InputBoxes<LightningInputs> m_inputs;

@@ -87,7 +87,7 @@ void StudyTab::showPage(StudyPage page)
 void StudyTab::onForwardClicked()
 {
     if (m_page == StudyPage::Data)
-        calculate();
+        calculateAndTell();
     else
         showPage(StudyPage::Data);
 }
@@ -95,12 +95,18 @@ void StudyTab::onForwardClicked()
 void StudyTab::onCalculateClicked()
 {
     std::get<OwnLink>(m_flow).used = true;
-    calculate();
+    calculateAndTell();
 }
 
 void StudyTab::onBackClicked()
 {
     showPage(StudyPage::Cables);
+}
+
+void StudyTab::calculateAndTell()
+{
+    if (calculate())
+        emit resultShown();
 }
 
 } // namespace ulvane

@@ -59,11 +59,17 @@ public:
     void pressForwardLink();
     void pressBackLink();
 
+signals:
+    // The study has written a result into its boxes; a refused calculation, which
+    // says why instead, sends nothing.
+    void resultShown();
+
 protected:
     StudyTab(MessageBox &messages, const StudyPages &pages);
 
-    // Reads the bound boxes, calculates and shows the result, or says why it cannot.
-    virtual void calculate() = 0;
+    // Reads the bound boxes, calculates and shows the result; or says why it cannot
+    // and returns false.
+    virtual bool calculate() = 0;
 
     MessageBox &m_messages;
     PlacedControls m_controls;
@@ -86,6 +92,7 @@ private:
     void onForwardClicked();
     void onCalculateClicked();
     void onBackClicked();
+    void calculateAndTell();
 
     StudyPage m_page = StudyPage::Cables;
     QLabel *m_stepCaption;

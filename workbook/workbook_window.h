@@ -17,6 +17,11 @@ class WorkbookWindow : public QWidget
 public:
     explicit WorkbookWindow(MessageBox &messages, QWidget *parent = nullptr);
 
+signals:
+    // The study on this tab (counted from 0, of tabs) has shown a result, for the
+    // platform to pass on.
+    void resultShown(int tab, int tabs);
+
 private:
     TabContainer *m_tabs;
 };
