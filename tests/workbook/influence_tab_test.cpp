@@ -1,5 +1,8 @@
 #include "support/student.h"
 
+#include <QApplication>
+#include <QLineEdit>
+
 namespace ulvane {
 namespace {
 

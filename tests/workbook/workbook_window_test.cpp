@@ -1,5 +1,7 @@
 #include "support/student.h"
 
+#include "workbook/workbook_window.h"
+
 #include <QFile>
 #include <QSignalSpy>
 
@@ -66,24 +68,6 @@ TEST_F(WorkbookWindowTest, WindowsLookAsRecorded)
         if (now != then && ++differences)
             ADD_FAILURE() << "line " << i + 1 << "\n recorded: " << then << "\n now:      " << now;
     }
-}
-
-// Pictures of every page of both windows, for a person to look at when
-// ULVANE_SCREENSHOTS names a folder: clipped or overlapping text shows there.
-TEST_F(WorkbookWindowTest, EveryPageAsAPicture)
-{
-    if (qEnvironmentVariableIsEmpty("ULVANE_SCREENSHOTS"))
-        GTEST_SKIP() << "ULVANE_SCREENSHOTS names no folder";
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    act("type Text1 R28; shot start-1-page; click Command1; shot start-2-test; click down; click down; "
-        "click down; click down; click down; shot start-3-test-paged; set Text1 R2864; click Command1; "
-        "shot workbook-1-lightning-cables; click Label79; type MaskEdBox3 3800; type MaskEdBox2 14; "
-        "type MaskEdBox1 210; type MaskEdBox4 2000; type MaskEdBox5 40; click Check1; type MaskEdBox6 10; "
-        "type MaskEdBox7 200; click Label79; shot workbook-2-lightning-data; tab 0; click Option14; "
-        "shot workbook-3-influence-cables; click Label52; type Mask1 100; type Mask2 100; type Mask3 1000; "
-        "type Mask4 100; click Label54; shot workbook-4-influence-norm-met; type Mask2 010; click Label54; "
-        "shot workbook-5-influence-not-suitable; type Mask2 043; click Label54; shot workbook-6-influence-wire-120; "
-        "click Label53; shot workbook-7-influence-after-return");
 }
 
 } // namespace
