@@ -3,10 +3,12 @@
 #include "support/scripted_student.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <span>
 
 // Lets a failing expectation print the texts it compared.
 inline std::ostream &operator<<(std::ostream &out, const QString &text)
@@ -32,6 +34,50 @@ class StudentTest : public testing::Test, public ScriptedStudent
 protected:
     void SetUp() override { restart(); }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    // A step of a page flow: its actions, then the controls the student sees and the
+    // messages said.
+    struct Step {
+        const char *name;
+        QString actions;
+        QString seen;
+        QString messages;
+    };
+
+    // One walk through the pages, each step acting where the last one left off.
+    void walk(const QString &controls, std::span<const Step> steps)
+    {
+        for (const Step &step : steps) {
+            act(step.actions);
+            EXPECT_EQ(seen(controls), step.seen) << step.name;
+            EXPECT_EQ(messages.take(), step.messages) << step.name;
+        }
+    }
+
+    // Actions on a workbook tab, and the controls the student then sees, with no
+    // message; a comma after a digit stands for the user's decimal separator.
+    struct ResultCase {
+        QString actions;
+        QString seen;
+    };
+
+    // Each case in a fresh program with the tab in front, its actions put into the
+    // script's "%1", in the C locale and then in a Russian one, which stays set.
+    void expectInBothLocales(int tab, const QString &script, const QString &controls,
+                             std::span<const ResultCase> cases)
+    {
+        static const QRegularExpression decimalComma(QStringLiteral("(\\d),"));
+        for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::Russian, QLocale::Russia)}) {
+            QLocale::setDefault(locale);
+            for (const ResultCase &c : cases) {
+                restart();
+                openWorkbook(tab);
+                act(script.arg(c.actions));
+                const QString expected = QString(c.seen).replace(decimalComma, "\\1" + locale.decimalPoint());
+                EXPECT_EQ(seen(controls) + messages.take(), expected) << c.actions << " in " << locale.name();
+            }
+        }
+    }
 };
 
 } // namespace ulvane
