@@ -23,6 +23,13 @@ bool isNamed(const QWidget *control)
            && !qobject_cast<QTabBar *>(control->parentWidget());
 }
 
+// The lines and frames of a layout table that need no name: a moved one shows only
+// in the picture.
+bool isUnnamedFrame(const QWidget *control)
+{
+    return control->objectName().isEmpty() && control->metaObject() == &QFrame::staticMetaObject;
+}
+
 QTabBar *workbookTabs(const QWidget *window)
 {
     const auto *tabs = window->findChild<TabContainer *>();
@@ -148,12 +155,14 @@ QStringList ScriptedStudent::described() const
     }
     lines.append("Tab: " + tabOrder.join(u' '));
     for (QWidget *control : window()->findChildren<QWidget *>()) {
-        if (!isNamed(control))
+        if (!isNamed(control) && !isUnnamedFrame(control))
             continue;
+        const QString name = isNamed(control) ? control->objectName()
+                                              : "(unnamed in " + control->parentWidget()->objectName() + ")";
         const QRect place = control->geometry();
         const QFont font = control->font();
         QString line = QStringLiteral("%1 %2 %3,%4 %5x%6%7 %8 %9px%10%11%12")
-                           .arg(control->objectName(), control->metaObject()->className())
+                           .arg(name, control->metaObject()->className())
                            .arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height())
                            .arg(control->isVisibleTo(window()) ? "" : " hidden", font.family())
                            .arg(font.pixelSize())

@@ -74,9 +74,10 @@ public:
     // caption, a box with its text, "off" when disabled, "✓" when ticked.
     QString seen(const QString &names) const;
 
-    // The order Tab takes through the open window, then every named control in the
-    // order it was built, one line each: its place, whether it shows, its text, mask,
-    // font, a label too low for its lines, own colours and how a screen reader names it.
+    // The order Tab takes through the open window, then every named control and every
+    // unnamed line or frame in the order it was built, one line each: its place,
+    // whether it shows, its text, mask, font, a label too low for its lines, own
+    // colours and how a screen reader names it.
     QStringList described() const;
 
     // The centre of each named control the student sees there, not covered by
