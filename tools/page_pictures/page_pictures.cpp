@@ -3,7 +3,7 @@
 // Walks both windows as a Russian student and saves a PNG of each page into FOLDER.
 // With --centres it also writes FILE, a JSON object that gives, for each picture in
 // the order taken, the centre of each named control the student sees there and of
-// each workbook tab, in the window's client coordinates (ScriptedStudent::centres):
+// each workbook tab, in the window's client coordinates:
 //   {"start-1-page": {"Label1": [388, 96], ..., "Command1": [372, 515]}, ...,
 //    "workbook-1-lightning-cables": {..., "tab 0": [197, 13], "tab 1": [593, 13]}}
 // It draws offscreen unless QT_QPA_PLATFORM or -platform names another platform.
@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QTabBar>
 
 #include <cstdio>
 
@@ -41,13 +42,26 @@ const struct {
     {"workbook-7-influence-after-return", "click Label53"},
 };
 
-// One picture's line of the table. Picture and control names are plain ASCII words,
-// so they need no escaping; a line each keeps the file readable.
-QString centresLine(const QString &picture, const QList<std::pair<QString, QPoint>> &centres)
+// One picture's line of the table: the centre of each named control the student sees
+// there, not covered by another control nor paged out of sight, and of each workbook
+// tab, in the window's client coordinates, where a click reaches it. Picture and
+// control names are plain ASCII words, so they need no escaping.
+QString centresLine(const QString &picture, const QWidget *window)
 {
     QStringList entries;
-    for (const auto &[name, centre] : centres)
+    auto add = [&entries](const QString &name, QPoint centre) {
         entries.append(QStringLiteral("\"%1\": [%2, %3]").arg(name).arg(centre.x()).arg(centre.y()));
+    };
+    for (const QWidget *control : window->findChildren<QWidget *>()) {
+        const QPoint centre = control->rect().center();
+        if (ulvane::ScriptedStudent::isNamedControl(control) && control->isVisible()
+            && control->visibleRegion().contains(centre))
+            add(control->objectName(), control->mapTo(window, centre));
+    }
+    if (const auto *tabs = window->findChild<QTabBar *>()) {
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            add(QStringLiteral("tab %1").arg(tab), tabs->mapTo(window, tabs->tabRect(tab).center()));
+    }
     return QStringLiteral("  \"%1\": {%2}").arg(picture, entries.join(QStringLiteral(", ")));
 }
 
@@ -96,7 +110,7 @@ int main(int argc, char *argv[])
                 std::fprintf(stderr, "page_pictures: cannot write %s.png\n", qPrintable(picture));
                 return 1;
             }
-            centres.append(centresLine(picture, student.centres()));
+            centres.append(centresLine(picture, student.window()));
         }
     } catch (const ulvane::ScriptError &error) {
         std::fprintf(stderr, "page_pictures: %s\n", error.what());
