@@ -27,6 +27,8 @@ void Program::openWorkbook()
 {
     if (!m_workbook) {
         m_workbook = std::make_unique<WorkbookWindow>(m_platform.messages());
+        connect(m_workbook.get(), &WorkbookWindow::resultShown, this,
+                [this](int tab, int tabs) { m_platform.studyShownResult(tab, tabs); });
         connect(m_workbook.get(), &WorkbookWindow::closed, this, [this] { m_platform.workFinished(); });
     }
     m_workbook->show();

@@ -1,7 +1,5 @@
 #include "widgets/masked_box.h"
 
-#include "calc/number_text.h"
-
 #include <QFocusEvent>
 
 namespace ulvane {
@@ -23,11 +21,6 @@ MaskedBox::MaskedBox(const QString &mask, QWidget *parent)
     : QLineEdit(parent)
 {
     setInputMask(qtInputMask(mask));
-}
-
-double MaskedBox::number() const
-{
-    return ReadLeadingNumber(displayText().toStdString());
 }
 
 void MaskedBox::focusOutEvent(QFocusEvent *event)

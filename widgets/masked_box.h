@@ -14,10 +14,6 @@ class MaskedBox : public QLineEdit
 public:
     explicit MaskedBox(const QString &mask, QWidget *parent = nullptr);
 
-    // The box's text read as the studies read it, with ReadLeadingNumber: "5.**" is 5,
-    // "**12*" is 0.
-    double number() const;
-
 signals:
     // The keyboard focus left for another control of the same window; not sent when
     // the window itself loses activation (a message box opening, another program).

@@ -1,24 +1,8 @@
 #include "widgets/output_box.h"
 
-#include "calc/number_text.h"
 #include "widgets/fonts.h"
 
-#include <QLocale>
-
 namespace ulvane {
-
-namespace {
-
-// The user's decimal separator, or "." where it is not a single ASCII character.
-char userDecimalSeparator()
-{
-    const QString separator = QLocale().decimalPoint();
-    if (separator.size() == 1 && separator.front().unicode() < 0x80)
-        return static_cast<char>(separator.front().unicode());
-    return '.';
-}
-
-} // namespace
 
 OutputBox::OutputBox(int characterLimit, QWidget *parent)
     : QLineEdit(parent)
@@ -32,9 +16,9 @@ OutputBox::OutputBox(int characterLimit, QWidget *parent)
     setPalette(boxPalette);
 }
 
-void OutputBox::showNumber(double value)
+void OutputBox::showText(const QString &text)
 {
-    setText(QString::fromStdString(BoxNumberText(value, userDecimalSeparator(), m_characterLimit)));
+    setText(text);
     setCursorPosition(0);
 }
 

@@ -4,8 +4,8 @@
 
 namespace ulvane {
 
-// A result box: read-only red text that the Tab key skips. A box with a character
-// limit shows a number the way BoxNumberText cuts it.
+// A result box: read-only red text that the Tab key skips. Its character limit says
+// how many characters a number written into it may take (0: any number).
 class OutputBox : public QLineEdit
 {
     Q_OBJECT
@@ -13,7 +13,10 @@ class OutputBox : public QLineEdit
 public:
     explicit OutputBox(int characterLimit, QWidget *parent = nullptr);
 
-    void showNumber(double value);
+    int characterLimit() const { return m_characterLimit; }
+
+    // Shows the text from its first character, however long it is.
+    void showText(const QString &text);
 
     // For screen readers: the words before the box name it, those after describe it.
     void setSurroundingWords(const QString &before, const QString &after);

@@ -63,6 +63,16 @@ QWidget *TabContainer::currentPage() const
     return m_pages->currentWidget();
 }
 
+int TabContainer::indexOf(QWidget *page) const
+{
+    return m_pages->indexOf(page);
+}
+
+int TabContainer::count() const
+{
+    return m_pages->count();
+}
+
 void TabContainer::paintEvent(QPaintEvent *)
 {
     QStyleOptionTabWidgetFrame frame;

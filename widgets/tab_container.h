@@ -20,6 +20,8 @@ public:
     void addTab(QWidget *page, const QString &caption);
     void setCurrentIndex(int index);
     QWidget *currentPage() const;
+    int indexOf(QWidget *page) const;
+    int count() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

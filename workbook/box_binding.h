@@ -8,6 +8,14 @@
 
 namespace ulvane {
 
+// A box's text read as the studies read it, with ReadLeadingNumber: "5.**" is 5,
+// "**12*" is 0.
+double boxNumber(const MaskedBox &box);
+
+// The number written into a result box as BoxNumberText cuts it to the box's
+// character limit, with the user's decimal separator.
+void showNumber(OutputBox &box, double value);
+
 // The rows of a study's binding table: the box that feeds a field of its calculation's
 // inputs, or the box that shows a number of its result.
 template<typename Inputs>
@@ -38,7 +46,7 @@ public:
     void readInto(Inputs &inputs) const
     {
         for (const auto &[box, row] : m_rows)
-            inputs.*row.field = box->number();
+            inputs.*row.field = boxNumber(*box);
     }
 
     // Each result box shows its number through NumberText.
@@ -46,11 +54,12 @@ public:
     void show(const Result &result) const
     {
         for (const auto &[box, row] : m_rows)
-            box->showNumber(row.number(result));
+            showNumber(*box, row.number(result));
     }
 
-    // The box of the table's row at index.
-    Box *box(std::size_t index) const { return m_rows[index].first; }
+    // Each box with its row.
+    auto begin() const { return m_rows.begin(); }
+    auto end() const { return m_rows.end(); }
 
 private:
     std::vector<std::pair<Box *, Row>> m_rows;

@@ -108,16 +108,16 @@ const ControlRow ProtectionRows[] = {
 // The step caption comes back without the blank after "1.".
 const StudyPages Pages{.rows = TabRows, .stepCaption = "Label1", .cataloguePage = "Frame1", .catalogue = Catalogue,
                        .dataPage = "Frame2", .dataRows = DataPageRows, .back = "Label53", .forward = "Label52",
-                       .calculate = "Label54", .dataStepCaption = "Label55",
-                       .returnStepCaption = "1.Выберите тип кабеля"};
+                       .flow = OwnCalculateLink{.link = "Label54", .dataStepCaptionLabel = "Label55",
+                                                .returnStepCaption = "1.Выберите тип кабеля"}};
 
-// Which box feeds which condition, in the order of InfluenceInput, and which number
-// of the result each block shows.
-const InputField<InfluenceInputs> InputFields[] = {
-    {"Mask1", &InfluenceInputs::SoilResistivity},
-    {"Mask2", &InfluenceInputs::ApproachWidth},
-    {"Mask3", &InfluenceInputs::ApproachLength},
-    {"Mask4", &InfluenceInputs::ShortCircuitCurrent},
+// Which box feeds which condition and checks its range, and which number of the
+// result each block shows.
+const ConditionField InputFields[] = {
+    {"Mask1", &InfluenceInputs::SoilResistivity, InfluenceInput::SoilResistivity},
+    {"Mask2", &InfluenceInputs::ApproachWidth, InfluenceInput::ApproachWidth},
+    {"Mask3", &InfluenceInputs::ApproachLength, InfluenceInput::ApproachLength},
+    {"Mask4", &InfluenceInputs::ShortCircuitCurrent, InfluenceInput::ShortCircuitCurrent},
 };
 
 const ResultField<InfluenceResult> NormMetFields[] = {
@@ -144,28 +144,28 @@ InfluenceTab::InfluenceTab(MessageBox &messages)
 {
     m_normMetBlock->hide();
     m_protectionBlock->hide();
-    for (std::size_t i = 0; i < std::size(InputFields); ++i) {
-        MaskedBox *box = m_inputs.box(i);
-        const auto input = static_cast<InfluenceInput>(i);
-        connect(box, &MaskedBox::focusLeft, this, [this, box, input] { InfluenceInputCheck(box, input); });
+    for (const auto &[box, row] : m_inputs) {
+        connect(box, &MaskedBox::focusLeft, this,
+                [this, box, condition = row.condition] { InfluenceInputCheck(box, condition); });
     }
 }
 
-void InfluenceTab::calculate()
+bool InfluenceTab::calculate()
 {
     InfluenceInputs inputs{.CablePosition = m_cables.chosenPosition()};
     m_inputs.readInto(inputs);
     if (!InputsComplete(inputs)) {
         m_messages.show(window(), QStringLiteral("Введены не все данные"));
-        return;
+        return false;
     }
     ShowInfluenceResult(CalculateInfluence(inputs));
+    return true;
 }
 
 void InfluenceTab::InfluenceInputCheck(MaskedBox *box, InfluenceInput input)
 {
     const InputRange &range = InfluenceInputRange(input);
-    if (range.admits(box->number()))
+    if (range.admits(boxNumber(*box)))
         return;
     m_messages.show(window(), QString::fromUtf8(range.Message));
     box->setText(QString::fromUtf8(range.ResetText));

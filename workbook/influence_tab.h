@@ -8,6 +8,14 @@ class QLabel;
 
 namespace ulvane {
 
+// A row of the influence study's binding table: the box of a condition, the field of
+// the inputs it feeds and the condition whose range it announces.
+struct ConditionField {
+    const char *box;
+    double InfluenceInputs::*field;
+    InfluenceInput condition;
+};
+
 // The first tab, the power-line influence study: a cable-choice page (Frame1) and a
 // data page (Frame2) holding one of two result blocks (Frame3 norm met, Frame4
 // protection needed).
@@ -15,8 +23,8 @@ namespace ulvane {
 // Data flow: leaving Mask1..Mask4 range-checks that box (message, reset text);
 // "Расчет >>" reads the four boxes and the chosen option button into
 // InfluenceInputs, refuses zeros, calls CalculateInfluence and writes the result
-// into the boxes of Frame3 or Frame4. The controls' own texts and visibility are the
-// whole state of the tab.
+// into the boxes of Frame3 or Frame4. The page shown is StudyTab's; the boxes hold
+// the inputs and results.
 class InfluenceTab : public StudyTab
 {
     Q_OBJECT
@@ -25,11 +33,11 @@ public:
     explicit InfluenceTab(MessageBox &messages);
 
 private:
-    void calculate() override;
+    bool calculate() override;
     void InfluenceInputCheck(MaskedBox *box, InfluenceInput input);
     void ShowInfluenceResult(const InfluenceResult &result);
 
-    InputBoxes<InfluenceInputs> m_inputs;
+    BoundBoxes<MaskedBox, ConditionField> m_inputs;
     QWidget *m_normMetBlock;
     ResultBoxes<InfluenceResult> m_normMetResults;
     QWidget *m_protectionBlock;

@@ -86,10 +86,9 @@ const ControlRow DataPageRows[] = {
     {Label, "Label85", DamagesPerYear, {6960, 5640, 4335, 255}},
 };
 
-// One link moves forward and then calculates; the step caption hides on the data page.
 const StudyPages Pages{.rows = TabRows, .stepCaption = "Label126", .cataloguePage = "Frame5", .catalogue = Catalogue,
                        .dataPage = "Frame6", .dataRows = DataPageRows, .back = "Label141", .forward = "Label79",
-                       .calculate = "Label79"};
+                       .flow = ForwardLinkCalculates{}};
 
 // Which box feeds which field, in the order the boxes are read, and which box shows
 // which count.
@@ -125,16 +124,17 @@ LightningTab::LightningTab(MessageBox &messages)
     connect(m_inHose, &QCheckBox::clicked, this, &LightningTab::onCheck1Clicked);
 }
 
-void LightningTab::calculate()
+bool LightningTab::calculate()
 {
     LightningInputs inputs{.InHose = m_inHose->isChecked()};
     m_inputs.readInto(inputs);
     // The one-wire resistance divides by the radius: without it there is no answer.
     if (inputs.CableRadius == 0) {
         m_messages.show(window(), QStringLiteral("Не задан радиус кабеля"));
-        return;
+        return false;
     }
     m_results.show(CalculateLightningDamage(inputs));
+    return true;
 }
 
 void LightningTab::onCheck1Clicked()

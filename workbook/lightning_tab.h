@@ -16,7 +16,7 @@ namespace ulvane {
 //
 // Data flow: "Расчет >>" reads the seven boxes and Check1 into LightningInputs, calls
 // CalculateLightningDamage and writes N₀, N₁, N₂ into Text9, Text13, Text14. The
-// caption of Label79 tells which page is shown; the controls are the whole state.
+// page shown is StudyTab's; the boxes hold the inputs and results.
 class LightningTab : public StudyTab
 {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     explicit LightningTab(MessageBox &messages);
 
 private:
-    void calculate() override;
+    bool calculate() override;
     void onCheck1Clicked();
 
     InputBoxes<LightningInputs> m_inputs;

@@ -19,25 +19,27 @@ StudyTab::StudyTab(MessageBox &messages, const StudyPages &pages)
     , m_controls(placeRows(this, pages.rows))
     , m_cables(buildCataloguePage(m_controls.get(pages.cataloguePage), pages.catalogue))
     , m_stepCaption(m_controls.get<QLabel>(pages.stepCaption))
-    , m_returnStepCaption(pages.returnStepCaption)
     , m_dataPage(m_controls.placeInto(pages.dataPage, pages.dataRows))
     , m_back(m_controls.get<LinkLabel>(pages.back))
     , m_forward(m_controls.get<LinkLabel>(pages.forward))
-    , m_calculate(m_controls.get<LinkLabel>(pages.calculate))
+    , m_flow(bindFlow(pages))
 {
-    if (pages.dataStepCaption) {
-        m_dataStepCaption = m_controls.get<QLabel>(pages.dataStepCaption);
-        m_dataStepCaption->hide();
-    }
-    m_back->setEnabled(false);
-    m_dataPage->hide();
-
     connect(m_forward, &LinkLabel::clicked, this, &StudyTab::onForwardClicked);
     connect(m_back, &LinkLabel::clicked, this, &StudyTab::onBackClicked);
-    if (m_calculate != m_forward) {
-        m_calculate->hide();
-        connect(m_calculate, &LinkLabel::clicked, this, &StudyTab::onCalculateClicked);
+    if (const auto *own = std::get_if<OwnLink>(&m_flow))
+        connect(own->link, &LinkLabel::clicked, this, &StudyTab::onCalculateClicked);
+    showPage(StudyPage::Cables);
+}
+
+StudyTab::Flow StudyTab::bindFlow(const StudyPages &pages)
+{
+    if (const auto *own = std::get_if<OwnCalculateLink>(&pages.flow)) {
+        auto *dataStepCaption = m_controls.get<QLabel>(own->dataStepCaptionLabel);
+        dataStepCaption->hide();
+        return OwnLink{m_controls.get<LinkLabel>(own->link), dataStepCaption->text(),
+                       QString::fromUtf8(own->returnStepCaption)};
     }
+    return ForwardLinkCalculates{};
 }
 
 void StudyTab::chooseFirstCable()
@@ -47,7 +49,8 @@ void StudyTab::chooseFirstCable()
 
 void StudyTab::pressForwardLink()
 {
-    (m_forward->isVisibleTo(this) ? m_forward : m_calculate)->press();
+    const auto *own = std::get_if<OwnLink>(&m_flow);
+    (own && m_page == StudyPage::Data ? own->link : m_forward)->press();
 }
 
 void StudyTab::pressBackLink()
@@ -55,48 +58,55 @@ void StudyTab::pressBackLink()
     m_back->press();
 }
 
-void StudyTab::onForwardClicked()
+// The cable page changes first: a box on the data page that has the focus gives it
+// to the cable page as it hides.
+void StudyTab::showPage(StudyPage page)
 {
-    if (m_forward == m_calculate && m_forward->text() != ForwardCaption) {
-        calculate();
-        return;
+    const bool data = page == StudyPage::Data;
+    const bool returning = m_page == StudyPage::Data && !data;
+    m_page = page;
+    if (const auto *own = std::get_if<OwnLink>(&m_flow)) {
+        // The step caption keeps its first text until the student comes back.
+        if (data)
+            m_stepCaption->setText(own->dataStepCaption);
+        else if (returning)
+            m_stepCaption->setText(own->returnStepCaption);
+        m_forward->setText(own->used ? CalculateCaption : ForwardCaption);
+        m_forward->setVisible(!data);
+        own->link->setVisible(data);
+    } else {
+        m_stepCaption->setVisible(!data);
+        m_forward->setText(data ? CalculateCaption : ForwardCaption);
     }
-    if (m_dataStepCaption)
-        m_stepCaption->setText(m_dataStepCaption->text());
-    else
-        m_stepCaption->hide();
-    m_cables.page->hide();
-    m_dataPage->show();
-    m_back->setEnabled(true);
-    if (m_calculate != m_forward) {
-        m_forward->hide();
-        m_calculate->show();
-    }
-    m_calculate->setText(CalculateCaption);
+    m_cables.page->setVisible(!data);
+    m_dataPage->setVisible(data);
+    m_back->setEnabled(data);
 }
 
-// A calculate link of its own shows only on the data page. The forward link takes
-// its caption for good, though it still only moves.
+// Only the lightning study's forward link shows on the data page; there it calculates.
+void StudyTab::onForwardClicked()
+{
+    if (m_page == StudyPage::Data)
+        calculateAndTell();
+    else
+        showPage(StudyPage::Data);
+}
+
 void StudyTab::onCalculateClicked()
 {
-    m_forward->setText(m_calculate->text());
-    calculate();
+    std::get<OwnLink>(m_flow).used = true;
+    calculateAndTell();
 }
 
 void StudyTab::onBackClicked()
 {
-    if (m_returnStepCaption)
-        m_stepCaption->setText(QString::fromUtf8(m_returnStepCaption));
-    else
-        m_stepCaption->show();
-    if (m_calculate != m_forward) {
-        m_forward->show();
-        m_calculate->hide();
-    }
-    m_cables.page->show();
-    m_dataPage->hide();
-    m_back->setEnabled(false);
-    m_calculate->setText(ForwardCaption);
+    showPage(StudyPage::Cables);
+}
+
+void StudyTab::calculateAndTell()
+{
+    if (calculate())
+        emit resultShown();
 }
 
 } // namespace ulvane

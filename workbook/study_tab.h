@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <variant>
+
 class QLabel;
 
 namespace ulvane {
@@ -12,10 +14,23 @@ namespace ulvane {
 class LinkLabel;
 class MessageBox;
 
-// A study's pages and links by name, and how its flow differs from the other's: the
-// calculate link is the forward link itself, re-captioned, or one shown in its place;
-// on the data page the step caption takes the text of a hidden label, or hides; back
-// on the cable page it takes a text of its own, or shows again.
+// The page a study's tab shows: the tab's state, which showPage() puts on screen.
+enum class StudyPage { Cables, Data };
+
+// The influence study's flow: a calculate link of its own shows in the forward link's
+// place on the data page; there the step caption takes the text of a hidden label,
+// and back on the cable page a text of its own.
+struct OwnCalculateLink {
+    const char *link;
+    const char *dataStepCaptionLabel;
+    const char *returnStepCaption;
+};
+
+// The lightning study's flow: its one link moves forward, then calculates; the step
+// caption hides on the data page.
+struct ForwardLinkCalculates {};
+
+// A study's pages and links by name, and how its flow differs from the other's.
 struct StudyPages {
     std::span<const ControlRow> rows;
     const char *stepCaption;
@@ -25,9 +40,7 @@ struct StudyPages {
     std::span<const ControlRow> dataRows;
     const char *back;
     const char *forward;
-    const char *calculate;
-    const char *dataStepCaption = nullptr;
-    const char *returnStepCaption = nullptr;
+    std::variant<OwnCalculateLink, ForwardLinkCalculates> flow;
 };
 
 // What both studies share: a step caption, a cable-choice page with the catalogue, a
@@ -46,28 +59,47 @@ public:
     void pressForwardLink();
     void pressBackLink();
 
+signals:
+    // The study has written a result into its boxes; a refused calculation, which
+    // says why instead, sends nothing.
+    void resultShown();
+
 protected:
     StudyTab(MessageBox &messages, const StudyPages &pages);
 
-    // Reads the bound boxes, calculates and shows the result, or says why it cannot.
-    virtual void calculate() = 0;
+    // Reads the bound boxes, calculates and shows the result; or says why it cannot
+    // and returns false.
+    virtual bool calculate() = 0;
 
     MessageBox &m_messages;
     PlacedControls m_controls;
     CataloguePage m_cables;
 
 private:
+    // The influence study's calculate link and its step captions.
+    struct OwnLink {
+        LinkLabel *link;
+        QString dataStepCaption;
+        QString returnStepCaption;
+        // Once used, it lends the forward link its caption for good, though the
+        // forward link still only moves.
+        bool used = false;
+    };
+    using Flow = std::variant<OwnLink, ForwardLinkCalculates>;
+
+    Flow bindFlow(const StudyPages &pages);
+    void showPage(StudyPage page);
     void onForwardClicked();
     void onCalculateClicked();
     void onBackClicked();
+    void calculateAndTell();
 
+    StudyPage m_page = StudyPage::Cables;
     QLabel *m_stepCaption;
-    QLabel *m_dataStepCaption = nullptr;
-    const char *m_returnStepCaption;
     QWidget *m_dataPage;
     LinkLabel *m_back;
     LinkLabel *m_forward;
-    LinkLabel *m_calculate;
+    Flow m_flow;
 };
 
 } // namespace ulvane

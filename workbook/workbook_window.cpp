@@ -20,12 +20,16 @@ WorkbookWindow::WorkbookWindow(MessageBox &messages, QWidget *parent)
     setFixedSize(twips(11880), twips(8595));
 
     place(m_tabs, QStringLiteral("SSTab1"), {0, 0, 11895, 8655});
-    auto *influence = new InfluenceTab(messages);
-    auto *lightning = new LightningTab(messages);
+    StudyTab *const influence = new InfluenceTab(messages);
+    StudyTab *const lightning = new LightningTab(messages);
     m_tabs->addTab(influence,
                    QStringLiteral("Исследование опасного влияния ЛЭП на электрический кабель связи"));
     m_tabs->addTab(lightning, QStringLiteral("Исследование грозостойкости электрического кабеля связи"));
     m_tabs->setCurrentIndex(1);
+    for (StudyTab *study : {influence, lightning}) {
+        connect(study, &StudyTab::resultShown, this,
+                [this, study] { emit resultShown(m_tabs->indexOf(study), m_tabs->count()); });
+    }
 
     // The links never take the focus, so the keyboard reaches them through the window.
     auto currentStudy = [this] { return static_cast<StudyTab *>(m_tabs->currentPage()); };

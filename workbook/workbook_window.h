@@ -20,6 +20,10 @@ public:
     explicit WorkbookWindow(MessageBox &messages, QWidget *parent = nullptr);
 
 signals:
+    // The study on this tab (counted from 0, of tabs) has shown a result, for the
+    // platform to pass on.
+    void resultShown(int tab, int tabs);
+    // The student has closed the window, the last of the program's.
     void closed();
 
 protected:

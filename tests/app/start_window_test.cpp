@@ -2,6 +2,7 @@
 
 #include "widgets/twips.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <QToolButton>
 

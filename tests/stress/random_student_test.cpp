@@ -4,7 +4,10 @@
 #include "widgets/masked_box.h"
 #include "workbook/study_tab.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
 

@@ -1,0 +1,32 @@
+#include "workbook/box_binding.h"
+
+#include "calc/number_text.h"
+
+#include <QLocale>
+
+namespace ulvane {
+
+namespace {
+
+// The user's decimal separator, or "." where it is not a single ASCII character.
+char userDecimalSeparator()
+{
+    const QString separator = QLocale().decimalPoint();
+    if (separator.size() == 1 && separator.front().unicode() < 0x80)
+        return static_cast<char>(separator.front().unicode());
+    return '.';
+}
+
+} // namespace
+
+double boxNumber(const MaskedBox &box)
+{
+    return ReadLeadingNumber(box.displayText().toStdString());
+}
+
+void showNumber(OutputBox &box, double value)
+{
+    box.showText(QString::fromStdString(BoxNumberText(value, userDecimalSeparator(), box.characterLimit())));
+}
+
+} // namespace ulvane
