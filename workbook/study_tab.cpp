@@ -58,29 +58,47 @@ void StudyTab::pressBackLink()
     m_back->press();
 }
 
-// The cable page changes first: a box on the data page that has the focus gives it
-// to the cable page as it hides.
+// Forward, the pages change before the links: the link a screen reader pressed stays
+// until the data page is there, or the page's focus, lost with it, would go to Qt's
+// hidden keyboard helper as the focus moves into a box, read as a nameless box.
 void StudyTab::showPage(StudyPage page)
 {
     const bool data = page == StudyPage::Data;
     const bool returning = m_page == StudyPage::Data && !data;
     m_page = page;
-    if (const auto *own = std::get_if<OwnLink>(&m_flow)) {
-        // The step caption keeps its first text until the student comes back.
-        if (data)
-            m_stepCaption->setText(own->dataStepCaption);
-        else if (returning)
-            m_stepCaption->setText(own->returnStepCaption);
-        m_forward->setText(own->used ? CalculateCaption : ForwardCaption);
-        m_forward->setVisible(!data);
-        own->link->setVisible(data);
-    } else {
-        m_stepCaption->setVisible(!data);
-        m_forward->setText(data ? CalculateCaption : ForwardCaption);
-    }
+    showStepCaption(data, returning);
+    if (!data)
+        showLinks(data);
     m_cables.page->setVisible(!data);
     m_dataPage->setVisible(data);
     m_back->setEnabled(data);
+    if (data)
+        showLinks(data);
+}
+
+void StudyTab::showStepCaption(bool data, bool returning)
+{
+    const auto *own = std::get_if<OwnLink>(&m_flow);
+    if (!own) {
+        m_stepCaption->setVisible(!data);
+        return;
+    }
+    // The step caption keeps its first text until the student comes back.
+    if (data)
+        m_stepCaption->setText(own->dataStepCaption);
+    else if (returning)
+        m_stepCaption->setText(own->returnStepCaption);
+}
+
+void StudyTab::showLinks(bool data)
+{
+    if (const auto *own = std::get_if<OwnLink>(&m_flow)) {
+        m_forward->setVisible(!data);
+        own->link->setVisible(data);
+        m_forward->setText(own->used ? CalculateCaption : ForwardCaption);
+    } else {
+        m_forward->setText(data ? CalculateCaption : ForwardCaption);
+    }
 }
 
 // Only the lightning study's forward link shows on the data page; there it calculates.

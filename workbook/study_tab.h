@@ -89,6 +89,8 @@ private:
 
     Flow bindFlow(const StudyPages &pages);
     void showPage(StudyPage page);
+    void showStepCaption(bool data, bool returning);
+    void showLinks(bool data);
     void onForwardClicked();
     void onCalculateClicked();
     void onBackClicked();
