@@ -18,6 +18,7 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchChromium, serve } from './chromium.mjs';
 import { firefoxVersion, launchFirefox } from './firefox.mjs';
+import { onPage } from './layout.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
 const pictures = path.join(folder, 'screenshots');
@@ -158,10 +159,10 @@ export class Student {
         await sleep(200);
     }
 
-    // Types each text into the box at its point, as a student fills a page in.
-    async fillIn(entries) {
-        for (const [x, y, text] of entries)
-            await this.type(x, y, text);
+    // Types each text into the named box of the page, as a student fills a page in.
+    async fillIn(page, entries) {
+        for (const [name, text] of entries)
+            await this.type(...page.box(name), text);
     }
 
     async pressForward() {
@@ -237,6 +238,22 @@ const FocusedElement = `(() => {
     return element?.tagName;
 })()`;
 
+// The pages the walks act on, each as the page pictures tool took it.
+export const Start = onPage('start-1-page');
+export const AdmissionTest = onPage('start-2-test');
+export const LightningCables = onPage('workbook-1-lightning-cables');
+export const LightningData = onPage('workbook-2-lightning-data');
+export const InfluenceCables = onPage('workbook-3-influence-cables');
+export const InfluenceData = onPage('workbook-4-influence-norm-met');
+export const InfluenceNotSuitable = onPage('workbook-5-influence-not-suitable');
+
+// The boxes a pass of the admission test ticks, and the lightning study's data as the
+// walks type it.
+export const PassingAnswers = ['Check1', 'Check15', 'Check2', 'Check3', 'Check4', 'Check18', 'Check8', 'Check9', 'Check10'];
+export const LightningInput = [['MaskEdBox3', '3800'], ['MaskEdBox2', '14'], ['MaskEdBox1', '210'], ['MaskEdBox4', '2000'],
+                               ['MaskEdBox5', '40']];
+export const InfluenceInput = [['Mask1', '100'], ['Mask2', '050'], ['Mask3', '1'], ['Mask4', '1']];
+
 // An Android phone in portrait: the page scaled to fit, at the pixel ratio of a phone.
 const Phone = { width: 390, height: 844, ratio: 3, touch: true };
 
@@ -260,19 +277,18 @@ async function walk(site, language, phone, launch = launchChromium) {
         // Any code but the right one leads to the admission test; a keyboard may commit
         // it in one piece.
         if (touch) {
-            await student.commit(371, 281, '', ['12345']);
+            await student.commit(...Start.box('Text1'), '', ['12345']);
             check(await page.evaluate(FocusedElement) === 'INPUT',
                   `${student.language}: a tap on a box focuses the element an on-screen keyboard types into`);
         } else
-            await student.type(371, 281, '12345');
-        await student.click(372, 515);
+            await student.type(...Start.box('Text1'), '12345');
+        await student.click(...Start.centre('Command1'));
         const test = await student.shot('admission-test');
         student.sees(test, 'Тест (5 вопросов', 'the admission test');
-        for (const [x, y] of [[38, 104], [278, 104], [38, 128], [38, 152], [38, 232], [278, 232], [38, 376],
-                              [38, 432], [38, 456]])
-            await student.click(x, y);
+        for (const name of PassingAnswers)
+            await student.click(...AdmissionTest.mark(name));
         await student.shot('admission-test-answered');
-        await student.click(384, 524);
+        await student.click(...AdmissionTest.centre('Command2'));
         await student.awaitWindow('workbook');
         const workbook = await student.shot('workbook');
         student.sees(workbook, 'грозостойкости', 'the workbook', { x: 0, y: 0, width: ClientSize.width, height: 27 });
@@ -284,54 +300,56 @@ async function walk(site, language, phone, launch = launchChromium) {
         }
 
         // Lightning: the tab in front, its first cable. A finger taps the links.
-        const lightningForward = () => touch ? student.tap(612, 524) : student.pressForward();
-        await lightningForward();
+        const lightningForward = page => touch ? student.tap(...page.centre('Label79')) : student.pressForward();
+        await lightningForward(LightningCables);
         // Qt's own texts are Russian too: the context menu of a box with its text
         // selected, or opened by a finger held on the box.
-        await student.type(459, 105, '3800');
+        const [[firstBox, firstText], ...otherData] = LightningInput;
+        const [x, y] = LightningData.box(firstBox);
+        await student.type(x, y, firstText);
         if (touch) {
-            await student.tap(459, 105, 1200);
+            await student.tap(x, y, 1200);
         } else {
             await student.key('a', 'KeyA', 65, undefined, 2);
-            await student.click(459, 105, 'right');
+            await student.click(x, y, 'right');
         }
         student.sees(await student.shot('context-menu'), touch ? 'Отменить действие' : 'Копировать', 'the context menu',
-                     { x: 459, y: 105, width: 220, height: 150 });
+                     { x, y, width: 220, height: 150 });
         // A finger closes the menu with a tap beside it, on nothing.
         await (touch ? student.tap(600, 300) : student.key('Escape', 'Escape', 27));
-        await student.fillIn([[435, 137, '14'], [475, 169, '210'], [395, 201, '2000'], [243, 233, '40']]);
-        await lightningForward();
+        await student.fillIn(LightningData, otherData);
+        await lightningForward(LightningData);
         student.seesNumbers(await student.shot('lightning-result'), [
-            [{ x: 144, y: 360, width: 185, height: 19 }, number('0,875046874477859'), 'lightning N'],
-            [{ x: 320, y: 392, width: 153, height: 19 }, number('0,463465082496935'), 'lightning N, one wire'],
-            [{ x: 320, y: 432, width: 153, height: 19 }, number('0,431022526722149'), 'lightning N, two wires']]);
+            [LightningData.rect('Text9'), number('0,875046874477859'), 'lightning N'],
+            [LightningData.rect('Text13'), number('0,463465082496935'), 'lightning N, one wire'],
+            [LightningData.rect('Text14'), number('0,431022526722149'), 'lightning N, two wires']]);
 
         // Influence: its first cable, the calculation before the data, then with it.
         if (touch) {
             // The link tapped right after the tab, sooner than a double click: each tap
             // acts once, the link's showing the data page, not yet its calculation.
-            await student.tap(198, 13, 0, 50);
-            await student.tap(536, 532);
+            await student.tap(...LightningData.centre('tab 0'), 0, 50);
+            await student.tap(...InfluenceCables.centre('Label52'));
             const data = student.read(await student.shot('influence-data'));
             check(data.includes('Введите свои данные') && !data.includes('Введены не все данные'),
                   `${student.language}: one tap on "Вперед >>" shows the data page alone`);
-            await student.tap(536, 532);
+            await student.tap(...InfluenceData.centre('Label54'));
         } else {
-            await student.click(198, 13);
+            await student.click(...LightningData.centre('tab 0'));
             await student.pressForward();
             await student.pressForward();
         }
         student.sees(await student.shot('influence-data-missing'), 'все данные', 'the incomplete data');
         await student.pressEnter();
-        await student.fillIn([[491, 113, '100'], [491, 153, '050'], [387, 185, '1'], [427, 217, '1']]);
-        await (touch ? student.tap(536, 532) : student.pressForward());
+        await student.fillIn(InfluenceData, InfluenceInput);
+        await (touch ? student.tap(...InfluenceData.centre('Label54')) : student.pressForward());
         student.seesNumbers(await student.shot('influence-result'), [
-            [{ x: 508, y: 280, width: 65, height: 16 }, number('3865,'), 'influence E'],
-            [{ x: 420, y: 368, width: 65, height: 16 }, number('3285,'), 'influence E, 70 mm² wire'],
-            [{ x: 420, y: 392, width: 129, height: 16 }, number('3479,05570823419'), 'influence E, 120 mm² wire']]);
+            [InfluenceNotSuitable.rect('Text6'), number('3865,'), 'influence E'],
+            [InfluenceNotSuitable.rect('Text7'), number('3285,'), 'influence E, 70 mm² wire'],
+            [InfluenceNotSuitable.rect('Text8'), number('3479,05570823419'), 'influence E, 120 mm² wire']]);
 
         // A width beyond 5 km, left with Tab.
-        await student.type(491, 153, '9');
+        await student.type(...InfluenceData.box('Mask2'), '9');
         await student.key('Tab', 'Tab', 9, '\t');
         student.sees(await student.shot('influence-range-message'), 'от 0.01 до 5 км', 'the range message');
         await student.pressEnter();
@@ -370,19 +388,19 @@ async function fitScreens(site) {
         await page.resize(844, 390);
         await student.awaitWindow('start window, phone-landscape again');
         const before = await page.evaluate('visualViewport.scale');
-        await page.send('Input.synthesizePinchGesture', { ...student.at(-20, 281), scaleFactor: 1.6 });
+        await page.send('Input.synthesizePinchGesture', { ...student.at(-20, Start.centre('Text1')[1]), scaleFactor: 1.6 });
         const [scale, left, top] = await page.evaluate('[visualViewport.scale, visualViewport.offsetLeft, visualViewport.offsetTop]');
         await student.shot('phone-landscape-pinched');
         check(scale > 1.5 * before, `pinching zooms the page (from ${before.toFixed(2)} to ${scale.toFixed(2)})`);
         check(await page.evaluate(`getComputedStyle(document.querySelector('#screen #qt-shadow-container')
                                        .shadowRoot.querySelector('.qt-window')).touchAction`) === 'pinch-zoom',
               'a finger may pinch over a window');
-        const { x, y } = student.at(371, 281);
+        const { x, y } = student.at(...Start.box('Text1'));
         await page.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: x - left, y: y - top }] });
         await page.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
         await page.send('Input.insertText', { text: 'R2864' });
         await page.send('Emulation.resetPageScaleFactor');
-        await student.tap(372, 515);
+        await student.tap(...Start.centre('Command1'));
         await student.awaitWindow('workbook after the code tapped in at a zoom');
         student.sees(await student.shot('workbook-code-tapped-at-zoom'), 'грозостойкости', 'the workbook after the code tapped in at a zoom',
                      { x: 0, y: 0, width: ClientSize.width, height: 27 });
@@ -409,14 +427,14 @@ async function offline(site) {
         const before = site.paths().length;
         await page.send('Page.reload');
         await student.awaitWindow('start window offline');
-        await student.type(371, 281, 'R2864');
-        await student.click(372, 515);
+        await student.type(...Start.box('Text1'), 'R2864');
+        await student.click(...Start.centre('Command1'));
         await student.awaitWindow('workbook offline');
         await student.pressForward();
-        await student.fillIn([[459, 105, '3800'], [435, 137, '14'], [475, 169, '210'], [395, 201, '2000'], [243, 233, '40']]);
+        await student.fillIn(LightningData, LightningInput);
         await student.pressForward();
         student.seesNumbers(await student.shot('lightning-result'), [
-            [{ x: 144, y: 360, width: 185, height: 19 }, '0,875046874477859', 'lightning N offline']]);
+            [LightningData.rect('Text9'), '0,875046874477859', 'lightning N offline']]);
         // Only the browser's own check for a new worker passes DevTools' offline switch.
         const asked = site.paths().slice(before).filter(file => file !== '/service-worker.js');
         check(asked.length === 0, `offline, no file of the program came from the server (${asked.join(' ')})`);

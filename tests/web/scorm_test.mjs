@@ -13,7 +13,8 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchChromium, serve } from './chromium.mjs';
-import { ClientSize, Student, check, failures } from './browser_test.mjs';
+import { AdmissionTest, ClientSize, InfluenceData, InfluenceInput, LightningData, LightningInput, PassingAnswers, Start, Student,
+         check, failures } from './browser_test.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -105,24 +106,24 @@ async function session(site, what, walk) {
 }
 
 async function passAdmissionTest(student) {
-    await student.type(371, 281, '12345');
-    await student.click(372, 515);
-    for (const [x, y] of [[38, 104], [278, 104], [38, 128], [38, 152], [38, 232], [278, 232], [38, 376], [38, 432], [38, 456]])
-        await student.click(x, y);
-    await student.click(384, 524);
+    await student.type(...Start.box('Text1'), '12345');
+    await student.click(...Start.centre('Command1'));
+    for (const name of PassingAnswers)
+        await student.click(...AdmissionTest.mark(name));
+    await student.click(...AdmissionTest.centre('Command2'));
     await student.awaitWindow('workbook');
 }
 
 async function lightningStudy(student) {
     await student.pressForward();
-    await student.fillIn([[459, 105, '3800'], [435, 137, '14'], [475, 169, '210'], [395, 201, '2000'], [243, 233, '40']]);
+    await student.fillIn(LightningData, LightningInput);
     await student.pressForward();
 }
 
 async function influenceStudy(student) {
-    await student.click(198, 13);
+    await student.click(...LightningData.centre('tab 0'));
     await student.pressForward();
-    await student.fillIn([[491, 113, '100'], [491, 153, '050'], [387, 185, '1'], [427, 217, '1']]);
+    await student.fillIn(InfluenceData, InfluenceInput);
     await student.pressForward();
 }
 

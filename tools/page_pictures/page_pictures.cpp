@@ -3,9 +3,10 @@
 // Walks both windows as a Russian student and saves a PNG of each page into FOLDER.
 // With --centres it also writes FILE, a JSON object that gives, for each picture in
 // the order taken, the centre of each named control the student sees there and of
-// each workbook tab, in the window's client coordinates:
-//   {"start-1-page": {"Label1": [388, 96], ..., "Command1": [372, 515]}, ...,
-//    "workbook-1-lightning-cables": {..., "tab 0": [197, 13], "tab 1": [593, 13]}}
+// each workbook tab, in the window's client coordinates, and after each its rectangle
+// [left, top, width, height] (a box is clicked near its left edge before typing):
+//   {"start-1-page": {"Label1": [388, 96], "Label1 rect": [108, 64, 561, 65], ...},
+//    ..., "workbook-1-lightning-cables": {..., "tab 1": [593, 13], "tab 1 rect": [396, 0, 396, 27]}}
 // It draws offscreen unless QT_QPA_PLATFORM or -platform names another platform.
 
 #include "platform/platform.h"
@@ -42,25 +43,27 @@ const struct {
     {"workbook-7-influence-after-return", "click Label53"},
 };
 
-// One picture's line of the table: the centre of each named control the student sees
-// there, not covered by another control nor paged out of sight, and of each workbook
-// tab, in the window's client coordinates, where a click reaches it. Picture and
-// control names are plain ASCII words, so they need no escaping.
+// One picture's line of the table: the centre and rectangle of each named control the
+// student sees there, not covered by another control nor paged out of sight, and of
+// each workbook tab, in the window's client coordinates, where a click reaches it.
+// Picture and control names are plain ASCII words, so they need no escaping.
 QString centresLine(const QString &picture, const QWidget *window)
 {
     QStringList entries;
-    auto add = [&entries](const QString &name, QPoint centre) {
+    auto add = [&entries](const QString &name, QRect place) {
+        const QPoint centre = place.center();
         entries.append(QStringLiteral("\"%1\": [%2, %3]").arg(name).arg(centre.x()).arg(centre.y()));
+        entries.append(QStringLiteral("\"%1 rect\": [%2, %3, %4, %5]")
+                           .arg(name).arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height()));
     };
     for (const QWidget *control : window->findChildren<QWidget *>()) {
-        const QPoint centre = control->rect().center();
         if (ulvane::ScriptedStudent::isNamedControl(control) && control->isVisible()
-            && control->visibleRegion().contains(centre))
-            add(control->objectName(), control->mapTo(window, centre));
+            && control->visibleRegion().contains(control->rect().center()))
+            add(control->objectName(), QRect(control->mapTo(window, QPoint(0, 0)), control->size()));
     }
     if (const auto *tabs = window->findChild<QTabBar *>()) {
         for (int tab = 0; tab < tabs->count(); ++tab)
-            add(QStringLiteral("tab %1").arg(tab), tabs->mapTo(window, tabs->tabRect(tab).center()));
+            add(QStringLiteral("tab %1").arg(tab), tabs->tabRect(tab).translated(tabs->mapTo(window, QPoint(0, 0))));
     }
     return QStringLiteral("  \"%1\": {%2}").arg(picture, entries.join(QStringLiteral(", ")));
 }
