@@ -2,17 +2,10 @@
 # Sourced by tools/package-windows and tools/package-web: both build a static Qt 6
 # from Debian's qt6-base source, the same version as the host tools (moc, rcc, uic)
 # of qt6-base-dev-tools, each into folders of its own under ~/.cache/ulvane.
+source "$(dirname "${BASH_SOURCE[0]}")/build-common.sh"
 
-cache=$HOME/.cache/ulvane
 qt_version=6.4.2
 host_qt=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
-heavy=(nice -n 10)
-
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
-
-step() { printf '\n== %s\n' "$*"; }
-fail() { printf '%s: %s\n' "$(basename "$0")" "$*" >&2; exit 1; }
 
 # apt-get source needs deb-src entries; they mirror the binary ones already there.
 enable_sources() {
