@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # What the build tools share: the cache of long builds, root rights, step and failure
-# messages, and what the Windows and browser builds both do with GoogleTest and the
-# project's version. Sourced, not run; the steps read $jobs from the sourcing script.
+# messages, and the steps the Windows and browser builds both take for GoogleTest and
+# for Ulvane itself. Sourced, not run; the steps read $jobs from the sourcing script.
 
 cache=$HOME/.cache/ulvane
 heavy=(nice -n 10)
@@ -26,6 +26,21 @@ build_googletest() {
     "${heavy[@]}" cmake --build "$build" -j "$jobs"
     cmake --install "$build" >/dev/null
     touch "$gtest_prefix/.complete"
+}
+
+# build_with_preset <preset> <configure option>...: Ulvane configured by its preset in
+# CMakePresets.json, with the options known only at run time (where this run's Qt and
+# GoogleTest are), and built.
+build_with_preset() {
+    local preset=$1
+    shift
+    "${heavy[@]}" cmake --preset "$preset" "$@" >/dev/null
+    "${heavy[@]}" cmake --build --preset "$preset" -j "$jobs"
+}
+
+# test_with_preset <preset>: that build's test suite, run by ctest.
+test_with_preset() {
+    "${heavy[@]}" ctest --preset "$1" -j "$jobs"
 }
 
 # project_version <build folder>: the version project() gives, as CMake read it there.
