@@ -4,10 +4,9 @@
 # Sourced, not run. Commands run in private mount and PID namespaces, so whatever
 # is mounted for them goes away with their last process, even when one fails.
 
-debian_mirror=${ULVANE_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+source "$(dirname "${BASH_SOURCE[0]}")/build-common.sh"
 
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+debian_mirror=${ULVANE_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 
 debian_codename() {
     case "$1" in

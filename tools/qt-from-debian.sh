@@ -2,17 +2,25 @@
 # Sourced by tools/package-windows and tools/package-web: both build a static Qt 6
 # from Debian's qt6-base source, the same version as the host tools (moc, rcc, uic)
 # of qt6-base-dev-tools, each into folders of its own under ~/.cache/ulvane.
+source "$(dirname "${BASH_SOURCE[0]}")/build-common.sh"
 
-cache=$HOME/.cache/ulvane
 qt_version=6.4.2
 host_qt=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
-heavy=(nice -n 10)
 
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
-
-step() { printf '\n== %s\n' "$*"; }
-fail() { printf '%s: %s\n' "$(basename "$0")" "$*" >&2; exit 1; }
+# What both static Qts are: a release Qt without its examples and tests, no module
+# or format Ulvane leaves unused, every third-party library bundled. In two parts
+# with each script's own options among them: the browser Qt's folder is named by a
+# hash of its options in order, and this is the order it is built with.
+qt_static=(
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF "${host_qt[@]}"
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+)
+qt_unused=(
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF
+    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
+)
 
 # apt-get source needs deb-src entries; they mirror the binary ones already there.
 enable_sources() {

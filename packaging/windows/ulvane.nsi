@@ -2,6 +2,9 @@
 ; uninstaller, installed for the current user, so no administrator rights are needed.
 ; tools/package-windows passes VERSION, EXE, ICON, OUTFILE and, when the repository
 ; has one, LICENSE.
+; Written here rather than by CPack's NSIS generator, whose template (CMake 3.25)
+; asks for administrator rights, puts the shortcut into a Start-menu folder of its
+; own beside an uninstaller shortcut, and gives "Apps" no size.
 ; A 64-bit installer for the 64-bit program: it runs where the program runs (also
 ; under a Wine without 32-bit support).
 Target amd64-unicode
