@@ -5,7 +5,19 @@
 'use strict';
 
 const cacheName = 'ulvane-@RELEASE@';
-const files = ['./', ...'@CACHED_FILES@'.split(' ')];
+
+// Of the packed program only the form the page's loader fetches here: brotli where
+// the browser unpacks it, gzip elsewhere.
+const unpacks = format => {
+    try {
+        new DecompressionStream(format);
+        return true;
+    } catch {
+        return false;
+    }
+};
+const packing = typeof DecompressionStream !== 'function' ? null : unpacks('brotli') ? '.br' : '.gz';
+const files = ['./', ...'@CACHED_FILES@'.split(' ').filter(file => !/\.(gz|br)$/.test(file) || file.endsWith(packing))];
 
 self.addEventListener('install', event => {
     // Checked with the server, as the browser's own cache may still hold the older

@@ -7,10 +7,10 @@
 (() => {
     const script = document.currentScript;
     const program = script.dataset.program;
-    // The sizes of the .wasm and of its .gz; a compressing server's Content-Length
-    // tells neither.
+    // The sizes of the .wasm and of its packed forms; a compressing server's
+    // Content-Length tells none of them.
     const wasmBytes = Number(script.dataset.wasmBytes) || 0;
-    const gzipBytes = Number(script.dataset.gzipBytes) || 0;
+    const packedBytes = { gzip: Number(script.dataset.gzipBytes) || 0, brotli: Number(script.dataset.brotliBytes) || 0 };
     const status = document.getElementById('status');
     const message = document.getElementById('message');
     const progress = document.getElementById('progress');
@@ -37,27 +37,59 @@
         percent.textContent = value + ' %';
     }
 
-    // The program comes gzip-compressed, so that a server that compresses nothing still
-    // sends a third of it. A server may unpack it on the way itself (Content-Encoding
-    // on the .gz file, or gzip added on the fly over it): what arrives is then
-    // unpacked only if it still starts as gzip does, and the percent counts what
-    // arrives against the size of what that is. Without DecompressionStream the
-    // plain files are fetched, for a server that compresses them.
-    const packed = typeof DecompressionStream === 'function';
+    // The program comes packed, so that a server that compresses nothing still sends a
+    // third of it: as brotli where the browser unpacks that (a quarter less), as gzip
+    // elsewhere. A server may unpack it on the way itself (Content-Encoding on the
+    // packed file, or gzip added on the fly over it): what arrives is then unpacked
+    // only if it is still packed, and the percent counts what arrives against the size
+    // of what that is. Without DecompressionStream the plain files are fetched, for a
+    // server that compresses them. The service worker makes the same choice.
+    const unpacks = format => {
+        try {
+            new DecompressionStream(format);
+            return true;
+        } catch {
+            return false;
+        }
+    };
+    const packing = typeof DecompressionStream !== 'function' ? null
+                  : unpacks('brotli') ? { format: 'brotli', suffix: '.br' } : { format: 'gzip', suffix: '.gz' };
 
-    async function download(url, type, { plainBytes = 0, gzipBytes = 0, counting = false } = {}) {
-        const response = await fetch(packed ? url + '.gz' : url);
+    // Whether the first bytes are still packed: gzip has its magic number; brotli has
+    // none, but the plain files have theirs, the .wasm its own and the script text,
+    // which no packed stream starts with for long.
+    const plainWasm = [0x00, 0x61, 0x73, 0x6d];
+    function stillPacked(bytes, format) {
+        if (format === 'gzip')
+            return bytes[0] === 0x1f && bytes[1] === 0x8b;
+        const head = bytes.subarray(0, 64);
+        const text = head.every(byte => byte === 0x09 || byte === 0x0a || byte === 0x0d || (byte >= 0x20 && byte < 0x7f));
+        return !text && !plainWasm.every((byte, i) => head[i] === byte);
+    }
+
+    async function download(url, type, { plainBytes = 0, counting = false } = {}) {
+        const response = await fetch(packing ? url + packing.suffix : url);
         if (!response.ok)
             throw new Error(`${response.url}: ${response.status} ${response.statusText}`);
         const reader = response.body.getReader();
-        let next = await reader.read();
-        const gzip = !next.done && next.value[0] === 0x1f && next.value[1] === 0x8b;
-        const total = gzip ? gzipBytes : plainBytes;
+        // Enough of the start to tell what arrived, or all of a shorter file.
+        const start = [];
+        let startBytes = 0;
+        while (startBytes < 64) {
+            const { done, value } = await reader.read();
+            if (done)
+                break;
+            start.push(value);
+            startBytes += value.length;
+        }
+        const head = new Uint8Array(startBytes);
+        start.reduce((offset, piece) => (head.set(piece, offset), offset + piece.length), 0);
+        const packed = packing && stillPacked(head, packing.format);
+        const total = packed ? packedBytes[packing.format] : plainBytes;
         let received = 0;
         const counted = new ReadableStream({
             async pull(controller) {
-                const { done, value } = next ?? await reader.read();
-                next = null;
+                const { done, value } = start.length ? { value: start.shift() } : await reader.read();
                 if (done) {
                     controller.close();
                     return;
@@ -69,7 +101,7 @@
             },
             cancel: reason => reader.cancel(reason),
         });
-        const body = gzip ? counted.pipeThrough(new DecompressionStream('gzip')) : counted;
+        const body = packed ? counted.pipeThrough(new DecompressionStream(packing.format)) : counted;
         return new Response(body, { headers: { 'Content-Type': type } });
     }
 
@@ -92,8 +124,7 @@
 
     async function start() {
         // Compiled while it downloads.
-        const wasm = download(program + '.wasm', 'application/wasm',
-                              { plainBytes: wasmBytes, gzipBytes, counting: true });
+        const wasm = download(program + '.wasm', 'application/wasm', { plainBytes: wasmBytes, counting: true });
         const [compiled] = await Promise.all([WebAssembly.compileStreaming(wasm), loadScript(program + '.js')]);
         // Qt takes the screen's size from its element, so it is shown before Qt starts.
         status.style.display = 'none';

@@ -5,19 +5,26 @@
 cmake_policy(VERSION 3.25)
 
 # The page fetches the program packed, so that a server that compresses nothing
-# still sends a third of it; the plain files stay beside it for one that does.
+# still sends a third of it: brotli where the browser unpacks it, gzip elsewhere. The
+# plain files stay beside them for one that compresses itself.
 set(wasm ${PROGRAM_DIR}/${PROGRAM}.wasm)
 file(MAKE_DIRECTORY ${FOLDER})
+set(site index.html ulvane.svg)
 foreach(file IN ITEMS ${wasm} ${PROGRAM_DIR}/${PROGRAM}.js)
     get_filename_component(name ${file} NAME)
-    if(NOT EXISTS ${FOLDER}/${name}.gz OR ${file} IS_NEWER_THAN ${FOLDER}/${name}.gz)
-        execute_process(COMMAND gzip -9 -n -c ${file} OUTPUT_FILE ${FOLDER}/${name}.gz COMMAND_ERROR_IS_FATAL ANY)
-    endif()
+    foreach(packer IN ITEMS "gz;gzip;-9;-n" "br;brotli;-q;11")
+        list(POP_FRONT packer suffix)
+        if(NOT EXISTS ${FOLDER}/${name}.${suffix} OR ${file} IS_NEWER_THAN ${FOLDER}/${name}.${suffix})
+            execute_process(COMMAND ${packer} -c ${file} OUTPUT_FILE ${FOLDER}/${name}.${suffix}
+                            COMMAND_ERROR_IS_FATAL ANY)
+        endif()
+        list(APPEND site ${name}.${suffix})
+    endforeach()
 endforeach()
 file(SIZE ${wasm} WASM_BYTES)
 file(SIZE ${FOLDER}/${PROGRAM}.wasm.gz GZIP_BYTES)
+file(SIZE ${FOLDER}/${PROGRAM}.wasm.br BROTLI_BYTES)
 configure_file(${PAGE_DIR}/index.html.in ${FOLDER}/index.html @ONLY)
-set(site index.html ${PROGRAM}.js.gz ${PROGRAM}.wasm.gz ulvane.svg)
 foreach(file IN ITEMS ${PAGE_DIR}/ulvane-loader.js ${PAGE_DIR}/scorm.js ${PAGE_DIR}/screen-fit.js
                       ${PAGE_DIR}/offline.js ${PAGE_DIR}/manifest.webmanifest
                       ${PROGRAM_DIR}/${PROGRAM}.js ${PROGRAM_DIR}/${PROGRAM}.wasm)
@@ -44,7 +51,8 @@ endforeach()
 string(SHA256 RELEASE "${hashes}")
 string(SUBSTRING ${RELEASE} 0 16 RELEASE)
 # The plain files are only for browsers without DecompressionStream; the worker keeps
-# them when such a browser fetches them rather than making every device store both.
+# them when such a browser fetches them rather than making every device store both,
+# and of the packed ones only those its browser unpacks.
 set(cached ${site})
 list(REMOVE_ITEM cached ${PROGRAM}.js ${PROGRAM}.wasm)
 list(JOIN cached " " CACHED_FILES)

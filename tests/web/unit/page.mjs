@@ -3,7 +3,9 @@
 // The context's global object is the window: `window`, `self` and the global names
 // the script uses are the same object.
 import { readFileSync } from 'node:fs';
+import { Duplex } from 'node:stream';
 import vm from 'node:vm';
+import zlib from 'node:zlib';
 
 export const pageDir = new URL('../../../packaging/web/', import.meta.url);
 
@@ -47,4 +49,14 @@ export function recordingConsole() {
 export async function settle(done = () => false, rounds = 10_000) {
     for (let i = 0; i < rounds && !done(); ++i)
         await new Promise(resolve => setImmediate(resolve));
+}
+
+// DecompressionStream as a browser offers it: gzip, and brotli where it knows that
+// (node's own has no brotli; Firefox and Safari have it, Chromium not yet).
+export function browserDecompression({ brotli }) {
+    return function DecompressionStream(format) {
+        if (format === 'brotli' && brotli)
+            return Duplex.toWeb(zlib.createBrotliDecompress());
+        return new globalThis.DecompressionStream(format);
+    };
 }

@@ -2,13 +2,15 @@
 // caches it deletes on activation, and what it answers from the cache or the network.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { readPageFile, runPageScript } from './page.mjs';
+import { browserDecompression, readPageFile, runPageScript } from './page.mjs';
 
 const scope = 'https://lab.example/ulvane/';
 const release = '0123456789abcdef';
 // The site's files without the plain program, in write_site.cmake's order.
-const cached = 'index.html ulvane.js.gz ulvane.wasm.gz ulvane.svg ulvane-loader.js scorm.js screen-fit.js ' +
-               'offline.js manifest.webmanifest';
+const cached = 'index.html ulvane.svg ulvane.wasm.gz ulvane.wasm.br ulvane.js.gz ulvane.js.br ulvane-loader.js scorm.js ' +
+               'screen-fit.js offline.js manifest.webmanifest';
+const page = 'index.html ulvane.svg';
+const scripts = 'ulvane-loader.js scorm.js screen-fit.js offline.js manifest.webmanifest';
 
 class Request {
     constructor(url, init = {}) {
@@ -62,7 +64,8 @@ function fakeCaches(stored = {}, missing = null) {
     };
 }
 
-function worker({ stored, missing, network = url => response(url) } = {}) {
+// The browser unpacks gzip, brotli too, or has no DecompressionStream.
+function worker({ stored, missing, network = url => response(url), unpacks = 'gzip' } = {}) {
     const caches = fakeCaches(stored, missing);
     const fetched = [];
     const source = readPageFile('service-worker.js').replaceAll('@RELEASE@', release).replaceAll('@CACHED_FILES@', cached);
@@ -71,6 +74,7 @@ function worker({ stored, missing, network = url => response(url) } = {}) {
         Request,
         URL,
         location: new URL('service-worker.js', scope),
+        ...(unpacks ? { DecompressionStream: browserDecompression({ brotli: unpacks === 'brotli' }) } : {}),
         fetch: async request => { fetched.push(request.url); return network(request.url); },
         skipWaiting: async () => { caches.log.push(['skipWaiting']); },
         clients: { claim: async () => { caches.log.push(['claim']); } },
@@ -92,15 +96,20 @@ function worker({ stored, missing, network = url => response(url) } = {}) {
     return { caches, fetched, lifecycle, request };
 }
 
-test('install caches the release\'s files, checked with the server, then takes over', async () => {
-    const addAll = ['addAll', `ulvane-${release}`, ['', ...cached.split(' ')].map(name => `${scope}${name} no-cache`)];
+test('install caches the release\'s files the browser uses, checked with the server, then takes over', async () => {
+    const addAll = files => ['addAll', `ulvane-${release}`, ['', ...files.split(' ')].map(name => `${scope}${name} no-cache`)];
     const cases = [
-        { name: 'every file there', log: [addAll, ['skipWaiting']] },
+        { name: 'a browser that unpacks gzip', log: [addAll(`${page} ulvane.wasm.gz ulvane.js.gz ${scripts}`), ['skipWaiting']] },
+        { name: 'one that unpacks brotli', unpacks: 'brotli',
+          log: [addAll(`${page} ulvane.wasm.br ulvane.js.br ${scripts}`), ['skipWaiting']] },
+        // It keeps the plain files once its page has fetched them.
+        { name: 'one that unpacks nothing', unpacks: null, log: [addAll(`${page} ${scripts}`), ['skipWaiting']] },
         // The older release stays in charge.
-        { name: 'a file missing', missing: 'ulvane.wasm.gz', log: [addAll], failure: 'ulvane.wasm.gz: 404' },
+        { name: 'a file missing', missing: 'ulvane.wasm.gz', log: [addAll(`${page} ulvane.wasm.gz ulvane.js.gz ${scripts}`)],
+          failure: 'ulvane.wasm.gz: 404' },
     ];
-    for (const { name, missing, log, failure } of cases) {
-        const { caches, lifecycle } = worker({ missing });
+    for (const { name, missing, unpacks, log, failure } of cases) {
+        const { caches, lifecycle } = worker({ missing, unpacks });
         const installed = lifecycle('install').then(() => 'installed', error => error.message);
         assert.equal(await installed, failure ?? 'installed', name);
         assert.deepEqual(caches.log, log, name);

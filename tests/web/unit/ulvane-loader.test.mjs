@@ -1,11 +1,11 @@
-// ulvane-loader.js with fake servers: which file it asks for (packed or plain), when
-// it unpacks what arrives, the size its percent counts against, and what it says when
+// ulvane-loader.js with fake servers and browsers: which file it asks for (brotli,
+// gzip or plain), when it unpacks what arrives, the size its percent counts against, and what it says when
 // the download, the script or the browser fails.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import vm from 'node:vm';
-import { gzipSync } from 'node:zlib';
-import { readPageFile, recordingConsole, runPageScript, settle } from './page.mjs';
+import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
+import { browserDecompression, readPageFile, recordingConsole, runPageScript, settle } from './page.mjs';
 
 const pageUrl = 'https://lab.example/ulvane/index.html';
 
@@ -15,18 +15,23 @@ const wasm = Buffer.concat([Buffer.from([0x00, 0x61, 0x73, 0x6d, 0x01, 0x00, 0x0
 const js = 'window.ulvane_entry = config => ulvaneTest.entry(config);\n';
 // Packed as write_site.cmake packs them. The .wasm stored (gzip -0) so that its size
 // is known: 23 bytes of header, block header and trailer more.
+const brotli = bytes => brotliCompressSync(bytes, { params: { [constants.BROTLI_PARAM_QUALITY]: 11 } });
 const files = {
     'ulvane.wasm': wasm,
     'ulvane.wasm.gz': gzipSync(wasm, { level: 0 }),
+    'ulvane.wasm.br': brotli(wasm),
     'ulvane.js': Buffer.from(js),
     'ulvane.js.gz': gzipSync(js, { level: 9 }),
+    'ulvane.js.br': brotli(Buffer.from(js)),
 };
 assert.equal(files['ulvane.wasm.gz'].length, 423);
+assert.equal(files['ulvane.wasm.br'].length, 246);
 
 // The loader's data-* attributes as write_site.cmake writes them into the page.
-function loaderDataset({ program = 'ulvane', wasmBytes = wasm.length, gzipBytes = files['ulvane.wasm.gz'].length } = {}) {
-    const page = readPageFile('index.html.in').replaceAll('@PROGRAM@', program)
-        .replaceAll('@WASM_BYTES@', wasmBytes).replaceAll('@GZIP_BYTES@', gzipBytes);
+function loaderDataset({ program = 'ulvane', wasmBytes = wasm.length, gzipBytes = files['ulvane.wasm.gz'].length,
+                         brotliBytes = files['ulvane.wasm.br'].length } = {}) {
+    const page = readPageFile('index.html.in').replaceAll('@PROGRAM@', program).replaceAll('@WASM_BYTES@', wasmBytes)
+        .replaceAll('@GZIP_BYTES@', gzipBytes).replaceAll('@BROTLI_BYTES@', brotliBytes);
     const tag = page.match(/<script src="ulvane-loader\.js"([^>]*)>/)[1];
     const dataset = {};
     for (const [, name, value] of tag.matchAll(/\sdata-([a-z-]+)="([^"]*)"/g))
@@ -36,11 +41,11 @@ function loaderDataset({ program = 'ulvane', wasmBytes = wasm.length, gzipBytes 
 
 // What reaches the page for each file, after the browser has undone any
 // Content-Encoding. A server that gzips everything again on the way delivers what one
-// that sends files as they are does; one that marks the .gz Content-Encoding: gzip
-// delivers the plain bytes.
+// that sends files as they are does; one that marks the packed files with their
+// Content-Encoding delivers the plain bytes.
 const servers = {
     'files as they are': name => files[name],
-    'the .gz marked Content-Encoding: gzip': name => files[name.replace(/\.gz$/, '')],
+    'the packed files marked with their Content-Encoding': name => files[name.replace(/\.(gz|br)$/, '')],
 };
 
 // The page's elements, as far as the loader touches them.
@@ -70,8 +75,8 @@ function elements() {
 
 // Loads the page with the loader: `serve(name)` gives a file's bytes or nothing (404);
 // the body arrives in `chunk`-byte pieces (or pieces of the sizes listed, the last
-// size repeated).
-async function load({ serve = servers['files as they are'], chunk = 100, decompression = true, dataset = loaderDataset(),
+// size repeated). The browser unpacks gzip, brotli too, or has no DecompressionStream.
+async function load({ serve = servers['files as they are'], chunk = 100, unpacks = 'gzip', dataset = loaderDataset(),
                       webAssembly = true, scriptFails = false, fetchFails = null } = {}) {
     const page = elements();
     const seen = { fetched: [], compiled: [], started: 0, entry: null, revoked: [] };
@@ -153,7 +158,7 @@ async function load({ serve = servers['files as they are'], chunk = 100, decompr
                 }));
             },
         },
-        ...(decompression ? { DecompressionStream } : {}),
+        ...(unpacks ? { DecompressionStream: browserDecompression({ brotli: unpacks === 'brotli' }) } : {}),
     };
     const window = runPageScript('ulvane-loader.js', globals);
     window.addEventListener('ulvane-started', () => { ++seen.started; done = true; });
@@ -164,43 +169,50 @@ async function load({ serve = servers['files as they are'], chunk = 100, decompr
 const names = { [wasm.toString('hex')]: 'plain wasm', [files['ulvane.wasm.gz'].toString('hex')]: 'packed wasm' };
 
 test('packed or plain files, unpacked once, the percent against what arrives', async () => {
-    const packedUrls = ['ulvane.wasm.gz', 'ulvane.js.gz'];
-    const plainUrls = ['ulvane.wasm', 'ulvane.js'];
-    // 423 packed bytes in pieces of 100, or 400 plain ones.
-    const ofPacked = ['23 %', '47 %', '70 %', '94 %', '100 %'];
+    const urls = suffix => ['ulvane.wasm', 'ulvane.js'].map(name => name + suffix);
+    // 423 gzip bytes, 246 brotli bytes or 400 plain ones, in pieces of 100.
+    const ofGzip = ['23 %', '47 %', '70 %', '94 %', '100 %'];
+    const ofBrotli = ['40 %', '81 %', '100 %'];
     const ofPlain = ['25 %', '50 %', '75 %', '100 %'];
+    const marked = 'the packed files marked with their Content-Encoding';
     const cases = [
-        { server: 'files as they are', fetched: packedUrls, percents: ofPacked },
-        { server: 'the .gz marked Content-Encoding: gzip', fetched: packedUrls, percents: ofPlain },
-        // The first piece decides, and two bytes are enough.
-        { server: 'files as they are', chunk: [2, 1000], fetched: packedUrls, percents: ['0 %', '100 %'] },
-        { server: 'the .gz marked Content-Encoding: gzip', chunk: [2, 1000], fetched: packedUrls, percents: ['0 %', '100 %'] },
-        { server: 'files as they are', chunk: 1000, fetched: packedUrls, percents: ['100 %'] },
-        { server: 'the .gz marked Content-Encoding: gzip', chunk: 1000, fetched: packedUrls, percents: ['100 %'] },
+        { server: 'files as they are', fetched: urls('.gz'), percents: ofGzip },
+        { server: marked, fetched: urls('.gz'), percents: ofPlain },
+        { server: 'files as they are', unpacks: 'brotli', fetched: urls('.br'), percents: ofBrotli },
+        { server: marked, unpacks: 'brotli', fetched: urls('.br'), percents: ofPlain },
+        // A piece too short to tell is read on until enough has come.
+        { server: 'files as they are', chunk: [2, 1000], fetched: urls('.gz'), percents: ['0 %', '100 %'] },
+        { server: marked, chunk: [2, 1000], fetched: urls('.gz'), percents: ['0 %', '100 %'] },
+        { server: 'files as they are', unpacks: 'brotli', chunk: [2, 30, 1000], fetched: urls('.br'),
+          percents: ['0 %', '13 %', '100 %'] },
+        { server: marked, unpacks: 'brotli', chunk: [2, 30, 1000], fetched: urls('.br'), percents: ['0 %', '8 %', '100 %'] },
+        { server: 'files as they are', chunk: 1000, fetched: urls('.gz'), percents: ['100 %'] },
+        { server: marked, unpacks: 'brotli', chunk: 1000, fetched: urls('.br'), percents: ['100 %'] },
         // Without DecompressionStream: the plain files.
-        { server: 'files as they are', decompression: false, fetched: plainUrls, percents: ofPlain },
+        { server: 'files as they are', unpacks: null, fetched: urls(''), percents: ofPlain },
         // Sizes smaller than what arrives (a page of an older build): no more than 100 %.
-        { server: 'files as they are', dataset: loaderDataset({ gzipBytes: 300 }), fetched: packedUrls,
+        { server: 'files as they are', dataset: loaderDataset({ gzipBytes: 300 }), fetched: urls('.gz'),
           percents: ['33 %', '66 %', '100 %', '100 %', '100 %'] },
         // A page without the sizes shows 0 % until the program starts.
-        { server: 'files as they are', dataset: loaderDataset({ wasmBytes: '', gzipBytes: '' }), fetched: packedUrls,
-          percents: Array(5).fill('0 %') },
+        { server: 'files as they are', unpacks: 'brotli', dataset: loaderDataset({ wasmBytes: '', brotliBytes: '' }),
+          fetched: urls('.br'), percents: Array(3).fill('0 %') },
     ];
-    for (const { server, chunk, decompression, dataset, fetched, percents } of cases) {
-        const name = `${server}, ${[chunk ?? 100].flat().join('+')}-byte pieces${decompression === false ? ', no DecompressionStream' : ''}`;
-        const { page, seen } = await load({ serve: servers[server], chunk, decompression, dataset });
+    for (const { server, chunk, unpacks = 'gzip', dataset, fetched, percents } of cases) {
+        const name = `${server}, ${[chunk ?? 100].flat().join('+')}-byte pieces, unpacking ${unpacks}`;
+        const { page, seen, window } = await load({ serve: servers[server], chunk, unpacks, dataset });
         assert.deepEqual(seen.fetched, fetched, name);
         assert.deepEqual(page.percents, percents, name);
         assert.deepEqual(seen.compiled.map(({ bytes, type }) => [names[bytes.toString('hex')] ?? bytes.length, type]),
                          [['plain wasm', 'application/wasm']], name);
         assert.equal(seen.instantiated.module, seen.compiled[0], name);
+        assert.equal(window.ulvaneTest.source, js, name);
         assert.equal(page.progress.value, Number.parseInt(percents.at(-1)), name);
     }
 });
 
 test('the script runs from a blob, then the program starts in the screen element', async () => {
-    for (const decompression of [true, false]) {
-        const { page, seen, window, blobs } = await load({ decompression });
+    for (const unpacks of ['brotli', 'gzip', null]) {
+        const { page, seen, window, blobs } = await load({ unpacks });
         assert.equal(window.ulvaneTest.source, js);
         assert.equal(window.ulvaneTest.type, 'text/javascript');
         assert.equal(blobs.size, 0, 'the blob is released');
@@ -219,7 +231,7 @@ test('what the page says when the program cannot run or has ended', async () => 
     const cases = [
         { name: 'the packed .wasm missing', serve: name => (name === 'ulvane.wasm.gz' ? null : files[name]),
           shown: `Не удалось загрузить программу: https://lab.example/ulvane/ulvane.wasm.gz: 404 Not Found. ${restart}` },
-        { name: 'the plain .js missing', decompression: false, serve: name => (name === 'ulvane.js' ? null : files[name]),
+        { name: 'the plain .js missing', unpacks: null, serve: name => (name === 'ulvane.js' ? null : files[name]),
           shown: `Не удалось загрузить программу: https://lab.example/ulvane/ulvane.js: 404 Not Found. ${restart}` },
         { name: 'no network', fetchFails: 'Failed to fetch',
           shown: `Не удалось загрузить программу: Failed to fetch. ${restart}` },
