@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QLoggingCategory>
 #include <QTranslator>
 
 namespace ulvane {
@@ -29,6 +30,11 @@ void Platform::setUp()
 
 std::unique_ptr<Platform> startPlatform()
 {
+#ifdef QT_NO_DEBUG
+    // Qt's notes to its own developers ("TODO: implement …") are no news to a student
+    // who opens the browser's console; warnings and errors still go there.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+#endif
     // "MS Sans Serif", "Times New Roman" and "Courier New" are not on Linux nor in
     // the browser; Liberation Sans, Serif and Mono share their metrics.
     QFont::insertSubstitution(layoutFamily(Typeface::Sans), QStringLiteral("Liberation Sans"));
