@@ -6,17 +6,9 @@
 
 const cacheName = 'ulvane-@RELEASE@';
 
-// Of the packed program only the form the page's loader fetches here: brotli where
-// the browser unpacks it, gzip elsewhere.
-const unpacks = format => {
-    try {
-        new DecompressionStream(format);
-        return true;
-    } catch {
-        return false;
-    }
-};
-const packing = typeof DecompressionStream !== 'function' ? null : unpacks('brotli') ? '.br' : '.gz';
+// Of the packed program only the form the page's loader fetches here.
+importScripts('packing.js');
+const packing = self.ulvanePacking?.suffix;
 const files = ['./', ...'@CACHED_FILES@'.split(' ').filter(file => !/\.(gz|br)$/.test(file) || file.endsWith(packing))];
 
 self.addEventListener('install', event => {

@@ -38,22 +38,12 @@
     }
 
     // The program comes packed, so that a server that compresses nothing still sends a
-    // third of it: as brotli where the browser unpacks that (a quarter less), as gzip
-    // elsewhere. A server may unpack it on the way itself (Content-Encoding on the
-    // packed file, or gzip added on the fly over it): what arrives is then unpacked
-    // only if it is still packed, and the percent counts what arrives against the size
-    // of what that is. Without DecompressionStream the plain files are fetched, for a
-    // server that compresses them. The service worker makes the same choice.
-    const unpacks = format => {
-        try {
-            new DecompressionStream(format);
-            return true;
-        } catch {
-            return false;
-        }
-    };
-    const packing = typeof DecompressionStream !== 'function' ? null
-                  : unpacks('brotli') ? { format: 'brotli', suffix: '.br' } : { format: 'gzip', suffix: '.gz' };
+    // third of it, in the form packing.js chose. A server may unpack it on the way
+    // itself (Content-Encoding on the packed file, or gzip added on the fly over it):
+    // what arrives is then unpacked only if it is still packed, and the percent counts
+    // what arrives against the size of what that is. Without DecompressionStream the
+    // plain files are fetched, for a server that compresses them.
+    const packing = self.ulvanePacking;
 
     // Whether the first bytes are still packed: gzip has its magic number; brotli has
     // none, but the plain files have theirs, the .wasm its own and the script text,

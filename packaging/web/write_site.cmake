@@ -25,8 +25,8 @@ file(SIZE ${wasm} WASM_BYTES)
 file(SIZE ${FOLDER}/${PROGRAM}.wasm.gz GZIP_BYTES)
 file(SIZE ${FOLDER}/${PROGRAM}.wasm.br BROTLI_BYTES)
 configure_file(${PAGE_DIR}/index.html.in ${FOLDER}/index.html @ONLY)
-foreach(file IN ITEMS ${PAGE_DIR}/ulvane-loader.js ${PAGE_DIR}/scorm.js ${PAGE_DIR}/screen-fit.js
-                      ${PAGE_DIR}/offline.js ${PAGE_DIR}/manifest.webmanifest
+foreach(file IN ITEMS ${PAGE_DIR}/ulvane-loader.js ${PAGE_DIR}/packing.js ${PAGE_DIR}/scorm.js
+                      ${PAGE_DIR}/screen-fit.js ${PAGE_DIR}/offline.js ${PAGE_DIR}/manifest.webmanifest
                       ${PROGRAM_DIR}/${PROGRAM}.js ${PROGRAM_DIR}/${PROGRAM}.wasm)
     get_filename_component(name ${file} NAME)
     file(COPY_FILE ${file} ${FOLDER}/${name} ONLY_IF_DIFFERENT)

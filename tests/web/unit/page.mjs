@@ -14,8 +14,11 @@ export function readPageFile(name) {
 }
 
 // A window that dispatches events with node's own EventTarget; `globals` become its
-// properties. Returns the context's global, on which the test fires events.
-export function runPageScript(name, globals = {}, source = readPageFile(name)) {
+// properties. Scripts of the page that `name` needs run first: a list names them
+// before it. Returns the context's global, on which the test fires events.
+export function runPageScript(name, globals = {}, source = undefined) {
+    const before = [name].flat();
+    const last = before.pop();
     const target = new EventTarget();
     const window = vm.createContext({
         addEventListener: target.addEventListener.bind(target),
@@ -30,7 +33,10 @@ export function runPageScript(name, globals = {}, source = readPageFile(name)) {
     // A top window is its own parent.
     if (!('parent' in globals))
         window.parent = window;
-    vm.runInContext(source, window, { filename: name });
+    // A worker's way to run another script.
+    window.importScripts = (...names) => names.forEach(script => vm.runInContext(readPageFile(script), window));
+    window.importScripts(...before);
+    vm.runInContext(source ?? readPageFile(last), window, { filename: last });
     return window;
 }
 

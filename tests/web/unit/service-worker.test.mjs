@@ -7,10 +7,10 @@ import { browserDecompression, readPageFile, runPageScript } from './page.mjs';
 const scope = 'https://lab.example/ulvane/';
 const release = '0123456789abcdef';
 // The site's files without the plain program, in write_site.cmake's order.
-const cached = 'index.html ulvane.svg ulvane.wasm.gz ulvane.wasm.br ulvane.js.gz ulvane.js.br ulvane-loader.js scorm.js ' +
-               'screen-fit.js offline.js manifest.webmanifest';
+const cached = 'index.html ulvane.svg ulvane.wasm.gz ulvane.wasm.br ulvane.js.gz ulvane.js.br ulvane-loader.js packing.js ' +
+               'scorm.js screen-fit.js offline.js manifest.webmanifest';
 const page = 'index.html ulvane.svg';
-const scripts = 'ulvane-loader.js scorm.js screen-fit.js offline.js manifest.webmanifest';
+const scripts = 'ulvane-loader.js packing.js scorm.js screen-fit.js offline.js manifest.webmanifest';
 
 class Request {
     constructor(url, init = {}) {

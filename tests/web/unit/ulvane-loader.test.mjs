@@ -160,7 +160,7 @@ async function load({ serve = servers['files as they are'], chunk = 100, unpacks
         },
         ...(unpacks ? { DecompressionStream: browserDecompression({ brotli: unpacks === 'brotli' }) } : {}),
     };
-    const window = runPageScript('ulvane-loader.js', globals);
+    const window = runPageScript(['packing.js', 'ulvane-loader.js'], globals);
     window.addEventListener('ulvane-started', () => { ++seen.started; done = true; });
     await settle(() => done || page.message.said > 0);
     return { page, seen, window, blobs };
