@@ -4,9 +4,10 @@
 // no more than once (or the module would not compile), and the percent climbs to
 // 100 without falling back.
 //
-//   node --experimental-websocket tests/web/download_test.mjs build/web
-import { launchChromium, serve } from './chromium.mjs';
+//   node tests/web/download_test.mjs build/web
+import { launchChromium } from './browsers.mjs';
 import { Student, check, failures } from './browser_test.mjs';
+import { serve } from './serve.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
 
@@ -22,8 +23,8 @@ for (const compress of ['none', 'gz-encoded', 'on-the-fly']) {
     const site = await serve(folder, { compress });
     const page = await launchChromium('ru-RU');
     try {
-        await page.send('Page.addScriptToEvaluateOnNewDocument', { source: percentLog });
-        await page.send('Page.navigate', { url: site.url });
+        await page.evaluateOnNewDocument(percentLog);
+        await page.goto(site.url);
         await new Student(page, `ru-RU-${compress}`).awaitWindow('start window');
         const percents = (await page.evaluate('window.ulvanePercents')).map(text => parseInt(text, 10));
         check(percents.at(-1) === 100 && percents.every((value, i) => i === 0 || value >= percents[i - 1]),
@@ -31,7 +32,7 @@ for (const compress of ['none', 'gz-encoded', 'on-the-fly']) {
     } catch (error) {
         check(false, `${compress}: ${error.message}`);
     } finally {
-        await page.close();
+        await page.browser().close();
         site.close();
     }
 }
