@@ -1,15 +1,17 @@
 // The program in headless Chromium as a student meets it, once with a Russian and
 // once with an English browser: the start page, a wrong code to the admission test
 // and a pass, the code to the workbook, a calculation on each tab, a range message
-// and "Введены не все данные", and the end. The same walk in Firefox, and on an
-// Android phone by touch: taps, a finger held for the context menu,
-// and an on-screen keyboard committing text in pieces, stray letters and all, which
-// the boxes' masks and character limits must sift as they do typed keys. Numbers and
-// messages are read off the screen with tesseract; a picture of every page goes to
-// <folder>/screenshots. Also: phones and tablets of each size and orientation show
-// the whole window; after one visit the page works offline, and without a service
-// worker too; without WebGL the start page still shows. Chromium and Firefox run
-// through puppeteer-core (tests/web/browsers.mjs).
+// and "Введены не все данные", and the end. The same walk in Firefox and in WebKit
+// (WebKitGTK's MiniBrowser), and on an Android phone by touch: taps, a finger held
+// for the context menu, and an on-screen keyboard committing text in pieces, stray
+// letters and all, which the boxes' masks and character limits must sift as they
+// do typed keys. Numbers and messages are read off the screen with tesseract; a
+// picture of every page goes to <folder>/screenshots. Also: phones and tablets of
+// each size and orientation show the whole window; after one visit the page works
+// offline (in Chromium and WebKit), and without a service worker too; without WebGL
+// the start page still shows.
+// Chromium and Firefox run through puppeteer-core (tests/web/browsers.mjs), WebKit
+// through its WebDriver (tests/web/webkit.mjs); the student speaks to each alike.
 //
 //   node tests/web/browser_test.mjs build/web [part…]
 import { execFileSync } from 'node:child_process';
@@ -20,6 +22,7 @@ import { fileURLToPath } from 'node:url';
 import { launchChromium, launchFirefox } from './browsers.mjs';
 import { onPage } from './layout.mjs';
 import { serve } from './serve.mjs';
+import { launchWebKit } from './webkit.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
 const pictures = path.join(folder, 'screenshots');
@@ -41,9 +44,9 @@ export function check(condition, what) {
 }
 
 // Where the page is scaled, zoom is the picture's pixels to a layout pixel of the
-// program, and ratio the picture's pixels to a page pixel, as input is given. Of
-// puppeteer's page only what any engine's offers is used here, and touch (tap,
-// commit) only in Chromium.
+// program, and ratio the picture's pixels to a page pixel, as input is given. The
+// page is puppeteer's or tests/web/webkit.mjs's: only what both offer is used here,
+// and touch (tap, commit) only in Chromium.
 export class Student {
     constructor(page, language, { touch = false } = {}) {
         this.page = page;
@@ -263,10 +266,12 @@ export const InfluenceInput = [['Mask1', '100'], ['Mask2', '050'], ['Mask3', '1'
 const Phone = { width: 390, height: 844, ratio: 3, touch: true };
 
 // Each engine, the name its pictures begin with (Chromium's none), and how its page
-// goes offline.
+// goes offline: DevTools' switch, or, where a browser has none, the server dropping
+// every request.
 const Engines = {
     chromium: { launch: launchChromium, prefix: '', offline: (page, site, off) => page.setOfflineMode(off) },
     firefox: { launch: launchFirefox, prefix: 'firefox' },
+    webkit: { launch: launchWebKit, prefix: 'webkit', offline: (page, site, off) => site.setOffline(off) },
 };
 
 // The walk in an engine, in Chromium on a phone too.
@@ -449,7 +454,8 @@ async function offline(site, engine = Engines.chromium) {
         await student.pressForward();
         student.seesNumbers(await student.shot('lightning-result'), [
             [LightningData.rect('Text9'), '0,875046874477859', 'lightning N offline']]);
-        // Only the browser's own check for a new worker passes DevTools' offline switch.
+        // The browser's own check for a new worker passes DevTools' offline switch,
+        // and the server, offline, answers it with nothing.
         const asked = site.paths().slice(before).filter(file => file !== '/service-worker.js');
         check(asked.length === 0, `${name}: offline, no file of the program came from the server (${asked.join(' ')})`);
 
@@ -465,6 +471,7 @@ async function offline(site, engine = Engines.chromium) {
         check(now.join() === 'ulvane-0123456789abcdef', `${name}: a new release's cache replaces the old one (${now})`);
     } finally {
         writeFileSync(worker, release);
+        site.setOffline(false);
         await page.browser().close();
     }
 }
@@ -529,6 +536,11 @@ const parts = {
     },
     offline,
     'without-service-worker': withoutServiceWorker,
+    webkit: async site => {
+        for (const language of ['ru-RU', 'en-US'])
+            await walk(site, language, undefined, Engines.webkit);
+    },
+    'webkit-offline': site => offline(site, Engines.webkit),
 };
 // The parts chosen, unless another test imports the student from here.
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
