@@ -5,18 +5,18 @@
 // Chromium (median of rounds, fresh cache each time) on this machine, and over an
 // emulated 10 Mbit/s link with 40 ms latency with everything the visit moves.
 //
-//   node --experimental-websocket bench/web_benchmark.mjs <program site> <bare window site> [rounds]
+//   node bench/web_benchmark.mjs <program site> <bare window site> [rounds]
 import { execFileSync, spawn } from 'node:child_process';
 import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:net';
 import os from 'node:os';
 import path from 'node:path';
-import { launchChromium } from '../tests/web/chromium.mjs';
+import { launchChromium } from '../tests/web/browsers.mjs';
 
 const [programSite, bareSite, roundsText = '5'] = process.argv.slice(2);
 const rounds = Number(roundsText);
 const throttledRounds = 3;
-const Link = { offline: false, latency: 40, downloadThroughput: 10e6 / 8, uploadThroughput: 10e6 / 8 };
+const Link = { latency: 40, download: 10e6 / 8, upload: 10e6 / 8 };
 
 function sizesOf(site) {
     const name = readdirSync(site).find(file => file.endsWith('.wasm'));
@@ -94,21 +94,23 @@ async function pythonServer(site) {
 async function firstFrame(url, count, link) {
     const page = await launchChromium('ru-RU');
     try {
+        // The bytes on the wire, which only DevTools' own events tell.
         let moved = 0;
-        page.on('Network.loadingFinished', ({ encodedDataLength }) => { moved += encodedDataLength; });
-        await page.send('Network.enable');
+        const devtools = await page.createCDPSession();
+        devtools.on('Network.loadingFinished', ({ encodedDataLength }) => { moved += encodedDataLength; });
+        await devtools.send('Network.enable');
         // Every round a first visit: nothing from the browser's cache or a worker's.
-        await page.send('Network.setCacheDisabled', { cacheDisabled: true });
-        await page.send('Network.setBypassServiceWorker', { bypass: true });
+        await page.setCacheEnabled(false);
+        await page.setBypassServiceWorker(true);
         if (link)
-            await page.send('Network.emulateNetworkConditions', link);
-        await page.send('Page.addScriptToEvaluateOnNewDocument', { source: firstFrameProbe });
+            await page.emulateNetworkConditions(link);
+        await page.evaluateOnNewDocument(firstFrameProbe);
         const loads = [];
         for (let round = 0; round < count; ++round) {
-            await page.send('Page.navigate', { url: 'about:blank' });
+            await page.goto('about:blank');
             await new Promise(resolve => setTimeout(resolve, 300));
             moved = 0;
-            await page.send('Page.navigate', { url: `${url}?round=${round}` });
+            await page.goto(`${url}?round=${round}`, { waitUntil: 'domcontentloaded' });
             let painted;
             for (let tries = 0; tries < 1200 && painted === undefined; ++tries) {
                 await new Promise(resolve => setTimeout(resolve, 50));
@@ -122,7 +124,7 @@ async function firstFrame(url, count, link) {
         loads.sort((a, b) => a.painted - b.painted);
         return { ...loads[Math.floor(loads.length / 2)], times: loads.map(load => load.painted) };
     } finally {
-        await page.close();
+        await page.browser().close();
     }
 }
 

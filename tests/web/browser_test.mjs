@@ -1,24 +1,28 @@
 // The program in headless Chromium as a student meets it, once with a Russian and
 // once with an English browser: the start page, a wrong code to the admission test
 // and a pass, the code to the workbook, a calculation on each tab, a range message
-// and "Введены не все данные", and the end. The same walk in Firefox over WebDriver
-// BiDi, and on an Android phone by touch: taps, a finger held for the context menu,
-// and an on-screen keyboard committing text in pieces, stray letters and all, which
-// the boxes' masks and character limits must sift as they do typed keys. Numbers and
-// messages are read off the screen with tesseract; a picture of every page goes to
-// <folder>/screenshots. Also: phones and tablets of each size and orientation show
-// the whole window; after one visit the page works offline, and without a service
-// worker too; without WebGL the start page still shows.
+// and "Введены не все данные", and the end. The same walk in Firefox and in WebKit
+// (WebKitGTK's MiniBrowser), and on an Android phone by touch: taps, a finger held
+// for the context menu, and an on-screen keyboard committing text in pieces, stray
+// letters and all, which the boxes' masks and character limits must sift as they
+// do typed keys. Numbers and messages are read off the screen with tesseract; a
+// picture of every page goes to <folder>/screenshots. Also: phones and tablets of
+// each size and orientation show the whole window; after one visit the page works
+// offline (in Chromium and WebKit), and without a service worker too; without WebGL
+// the start page still shows.
+// Chromium and Firefox run through puppeteer-core (tests/web/browsers.mjs), WebKit
+// through its WebDriver (tests/web/webkit.mjs); the student speaks to each alike.
 //
-//   node --experimental-websocket tests/web/browser_test.mjs build/web [part…]
+//   node tests/web/browser_test.mjs build/web [part…]
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { launchChromium, serve } from './chromium.mjs';
-import { firefoxVersion, launchFirefox } from './firefox.mjs';
+import { launchChromium, launchFirefox } from './browsers.mjs';
 import { onPage } from './layout.mjs';
+import { serve } from './serve.mjs';
+import { launchWebKit } from './webkit.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
 const pictures = path.join(folder, 'screenshots');
@@ -40,7 +44,9 @@ export function check(condition, what) {
 }
 
 // Where the page is scaled, zoom is the picture's pixels to a layout pixel of the
-// program, and ratio the picture's pixels to a page pixel, as input is given.
+// program, and ratio the picture's pixels to a page pixel, as input is given. The
+// page is puppeteer's or tests/web/webkit.mjs's: only what both offer is used here,
+// and touch (tap, commit) only in Chromium.
 export class Student {
     constructor(page, language, { touch = false } = {}) {
         this.page = page;
@@ -49,9 +55,8 @@ export class Student {
         this.count = 0;
     }
 
-    async screenshot() {
-        const { data } = await this.page.send('Page.captureScreenshot', { format: 'png' });
-        return data;
+    screenshot() {
+        return this.page.screenshot({ encoding: 'base64' });
     }
 
     // The program's window (frame included) as the bounds of what is not the page's grey.
@@ -117,25 +122,32 @@ export class Student {
     async click(x, y, button = 'left') {
         if (this.touch && button === 'left')
             return this.tap(x, y);
-        const at = { ...this.at(x, y), button, clickCount: 1 };
-        await this.page.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x: at.x, y: at.y });
-        await this.page.send('Input.dispatchMouseEvent', { type: 'mousePressed', ...at });
-        await this.page.send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...at });
+        const { mouse } = this.page;
+        const at = this.at(x, y);
+        await mouse.move(at.x, at.y);
+        await mouse.down({ button });
+        await mouse.up({ button });
         await sleep(300);
     }
 
-    async key(key, code, keyCode, text, modifiers = 0) {
-        await this.page.send('Input.dispatchKeyEvent', { type: text ? 'keyDown' : 'rawKeyDown', key, code,
-                                                        windowsVirtualKeyCode: keyCode, text, modifiers });
-        await this.page.send('Input.dispatchKeyEvent', { type: 'keyUp', key, code, windowsVirtualKeyCode: keyCode, modifiers });
+    // A key by its name (Enter, ArrowRight, a, 7), with a modifier (Alt, Control)
+    // held around it.
+    async key(key, modifier) {
+        const { keyboard } = this.page;
+        if (modifier)
+            await keyboard.down(modifier);
+        await keyboard.press(key);
+        if (modifier)
+            await keyboard.up(modifier);
         await sleep(60);
     }
 
     // A tap, or with hold a finger held still as long as that.
     async tap(x, y, hold = 0, pause = 300) {
-        await this.page.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [this.at(x, y)] });
+        const { x: left, y: top } = this.at(x, y);
+        await this.page.touchscreen.touchStart(left, top);
         await sleep(hold);
-        await this.page.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+        await this.page.touchscreen.touchEnd();
         await sleep(pause);
     }
 
@@ -144,7 +156,7 @@ export class Student {
     async commit(x, y, text, pieces) {
         await this.tap(x, y);
         for (const piece of pieces ?? text.match(/.{1,2}/g).map(part => part + 'ж'))
-            await this.page.send('Input.insertText', { text: piece });
+            await this.page.keyboard.sendCharacter(piece);
         await sleep(200);
     }
 
@@ -152,10 +164,8 @@ export class Student {
         if (this.touch)
             return this.commit(x, y, text);
         await this.click(x, y);
-        for (const c of text) {
-            const digit = c >= '0' && c <= '9';
-            await this.key(c, digit ? `Digit${c}` : `Key${c.toUpperCase()}`, c.toUpperCase().charCodeAt(0), c);
-        }
+        for (const c of text)
+            await this.key(c);
         await sleep(200);
     }
 
@@ -166,14 +176,12 @@ export class Student {
     }
 
     async pressForward() {
-        await this.page.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', key: 'Alt', code: 'AltLeft', windowsVirtualKeyCode: 18, modifiers: 1 });
-        await this.key('ArrowRight', 'ArrowRight', 39, undefined, 1);
-        await this.page.send('Input.dispatchKeyEvent', { type: 'keyUp', key: 'Alt', code: 'AltLeft', windowsVirtualKeyCode: 18 });
+        await this.key('ArrowRight', 'Alt');
         await sleep(500);
     }
 
     async pressEnter() {
-        await this.key('Enter', 'Enter', 13, '\r');
+        await this.key('Enter');
         await sleep(500);
     }
 
@@ -257,19 +265,32 @@ export const InfluenceInput = [['Mask1', '100'], ['Mask2', '050'], ['Mask3', '1'
 // An Android phone in portrait: the page scaled to fit, at the pixel ratio of a phone.
 const Phone = { width: 390, height: 844, ratio: 3, touch: true };
 
-// The walk in Chromium, on a phone too, or with launch = launchFirefox in Firefox.
-async function walk(site, language, phone, launch = launchChromium) {
+// Each engine, the name its pictures begin with (Chromium's none), and how its page
+// goes offline: DevTools' switch, or, where a browser has none, the server dropping
+// every request.
+const Engines = {
+    chromium: { launch: launchChromium, prefix: '', offline: (page, site, off) => page.setOfflineMode(off) },
+    firefox: { launch: launchFirefox, prefix: 'firefox' },
+    // WebKitGTK's WebDriver (2.50) releases every mouse button as the left one: the
+    // right button stays held for the rest of the session, and with a button held
+    // a page sees no further pointerdown, so Qt no click.
+    webkit: { launch: launchWebKit, prefix: 'webkit', offline: (page, site, off) => site.setOffline(off),
+              rightButtonStaysHeld: true },
+};
+
+// The walk in an engine, in Chromium on a phone too.
+async function walk(site, language, phone, engine = Engines.chromium) {
     const touch = Boolean(phone);
-    const page = await launch(language, phone);
-    const name = [launch === launchFirefox && 'firefox', language, touch && 'android'].filter(Boolean).join('-');
+    const page = await engine.launch(language, phone);
+    const name = [engine.prefix, language, touch && 'android'].filter(Boolean).join('-');
     const student = new Student(page, name, phone);
     const point = language.startsWith('ru') ? ',' : '.';
     const number = text => text.replaceAll(',', point);
     try {
-        page.on('Runtime.consoleAPICalled', ({ type, args }) =>
-            type !== 'log' && console.log(`     console.${type}: ${args.map(a => a.value ?? a.description).join(' ')}`));
-        await page.send('Page.navigate', { url: site.url });
-        console.log(`     ${language}: navigator.language ${await page.evaluate('navigator.language')}`);
+        page.on('console', message => message.type() !== 'log' &&
+                console.log(`     console.${message.type()}: ${message.text()}`));
+        await page.goto(site.url);
+        console.log(`     ${language}: ${await page.browser().version()}, navigator.language ${await page.evaluate('navigator.language')}`);
         await student.awaitWindow('start window');
         const start = await student.shot('start');
         student.sees(start, 'Вперед', 'the start window');
@@ -302,21 +323,11 @@ async function walk(site, language, phone, launch = launchChromium) {
         // Lightning: the tab in front, its first cable. A finger taps the links.
         const lightningForward = page => touch ? student.tap(...page.centre('Label79')) : student.pressForward();
         await lightningForward(LightningCables);
-        // Qt's own texts are Russian too: the context menu of a box with its text
-        // selected, or opened by a finger held on the box.
         const [[firstBox, firstText], ...otherData] = LightningInput;
         const [x, y] = LightningData.box(firstBox);
         await student.type(x, y, firstText);
-        if (touch) {
-            await student.tap(x, y, 1200);
-        } else {
-            await student.key('a', 'KeyA', 65, undefined, 2);
-            await student.click(x, y, 'right');
-        }
-        student.sees(await student.shot('context-menu'), touch ? 'Отменить действие' : 'Копировать', 'the context menu',
-                     { x, y, width: 220, height: 150 });
-        // A finger closes the menu with a tap beside it, on nothing.
-        await (touch ? student.tap(600, 300) : student.key('Escape', 'Escape', 27));
+        if (!engine.rightButtonStaysHeld)
+            await contextMenu(student, x, y);
         await student.fillIn(LightningData, otherData);
         await lightningForward(LightningData);
         student.seesNumbers(await student.shot('lightning-result'), [
@@ -350,7 +361,7 @@ async function walk(site, language, phone, launch = launchChromium) {
 
         // A width beyond 5 km, left with Tab.
         await student.type(...InfluenceData.box('Mask2'), '9');
-        await student.key('Tab', 'Tab', 9, '\t');
+        await student.key('Tab');
         student.sees(await student.shot('influence-range-message'), 'от 0.01 до 5 км', 'the range message');
         await student.pressEnter();
 
@@ -362,7 +373,43 @@ async function walk(site, language, phone, launch = launchChromium) {
         check(finished.includes('Работа с программой завершена') && finished.includes('Начать заново'),
               `${student.language}: the page says the work is finished and offers a restart`);
     } finally {
-        await page.close();
+        await page.browser().close();
+    }
+}
+
+// Qt's own texts are Russian too: the context menu of a box with its text selected,
+// or opened by a finger held on the box, closed again.
+async function contextMenu(student, x, y) {
+    if (student.touch) {
+        await student.tap(x, y, 1200);
+    } else {
+        await student.key('a', 'Control');
+        await student.click(x, y, 'right');
+    }
+    student.sees(await student.shot('context-menu'), student.touch ? 'Отменить действие' : 'Копировать', 'the context menu',
+                 { x, y, width: 220, height: 150 });
+    // A finger closes the menu with a tap beside it, on nothing.
+    await (student.touch ? student.tap(600, 300) : student.key('Escape'));
+}
+
+// The walk's context menu in a browser of its own, on the same box, for an engine
+// whose right click leaves the rest of a walk without clicks.
+async function contextMenuApart(site, language, engine) {
+    const page = await engine.launch(language);
+    const student = new Student(page, [engine.prefix, language, 'context-menu'].filter(Boolean).join('-'));
+    try {
+        await page.goto(site.url);
+        await student.awaitWindow('start window');
+        await student.type(...Start.box('Text1'), 'R2864');
+        await student.click(...Start.centre('Command1'));
+        await student.awaitWindow('workbook');
+        await student.pressForward();
+        const [[box, text]] = LightningInput;
+        const [x, y] = LightningData.box(box);
+        await student.type(x, y, text);
+        await contextMenu(student, x, y);
+    } finally {
+        await page.browser().close();
     }
 }
 
@@ -372,11 +419,11 @@ async function fitScreens(site) {
     const page = await launchChromium('ru-RU', { ...Phone, ratio: 2 });
     const student = new Student(page, 'ru-RU-screens', Phone);
     try {
-        await page.send('Page.navigate', { url: site.url });
+        await page.goto(site.url);
         for (const [name, width, height] of [['phone', 390, 844], ['phone-landscape', 844, 390], ['phone-turned-back', 390, 844],
                                              ['small-phone', 320, 568], ['small-phone-landscape', 568, 320],
                                              ['tablet', 768, 1024], ['tablet-landscape', 1024, 768]]) {
-            await page.resize(width, height);
+            await page.setViewport({ width, height, deviceScaleFactor: 2, isMobile: true, hasTouch: true, isLandscape: width > height });
             await sleep(1000);
             await student.awaitWindow(`start window, ${name} ${width}x${height}`);
             student.sees(await student.shot(name), 'Вперед', `the start window, ${name}`);
@@ -385,10 +432,12 @@ async function fitScreens(site) {
         // the code box, which the right code proves. DevTools gives touches relative to
         // the zoomed part's corner, and pinches with the mouse wheel, which Qt takes over
         // its windows; that they leave a finger's pinch to the browser is checked apart.
-        await page.resize(844, 390);
+        // Only DevTools pinches: puppeteer has no pinch of its own.
+        const devtools = await page.createCDPSession();
+        await page.setViewport({ width: 844, height: 390, deviceScaleFactor: 2, isMobile: true, hasTouch: true, isLandscape: true });
         await student.awaitWindow('start window, phone-landscape again');
         const before = await page.evaluate('visualViewport.scale');
-        await page.send('Input.synthesizePinchGesture', { ...student.at(-20, Start.centre('Text1')[1]), scaleFactor: 1.6 });
+        await devtools.send('Input.synthesizePinchGesture', { ...student.at(-20, Start.centre('Text1')[1]), scaleFactor: 1.6 });
         const [scale, left, top] = await page.evaluate('[visualViewport.scale, visualViewport.offsetLeft, visualViewport.offsetTop]');
         await student.shot('phone-landscape-pinched');
         check(scale > 1.5 * before, `pinching zooms the page (from ${before.toFixed(2)} to ${scale.toFixed(2)})`);
@@ -396,36 +445,36 @@ async function fitScreens(site) {
                                        .shadowRoot.querySelector('.qt-window')).touchAction`) === 'pinch-zoom',
               'a finger may pinch over a window');
         const { x, y } = student.at(...Start.box('Text1'));
-        await page.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: x - left, y: y - top }] });
-        await page.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
-        await page.send('Input.insertText', { text: 'R2864' });
-        await page.send('Emulation.resetPageScaleFactor');
+        await page.touchscreen.touchStart(x - left, y - top);
+        await page.touchscreen.touchEnd();
+        await page.keyboard.sendCharacter('R2864');
+        await devtools.send('Emulation.resetPageScaleFactor');
         await student.tap(...Start.centre('Command1'));
         await student.awaitWindow('workbook after the code tapped in at a zoom');
         student.sees(await student.shot('workbook-code-tapped-at-zoom'), 'грозостойкости', 'the workbook after the code tapped in at a zoom',
                      { x: 0, y: 0, width: ClientSize.width, height: 27 });
     } finally {
-        await page.close();
+        await page.browser().close();
     }
 }
 
 // After one visit the service worker serves the program from the browser's cache:
 // with the network off, the page comes back and calculates, and no request reaches
 // the server. Back online after a new release, its cache replaces the old one.
-async function offline(site) {
-    const page = await launchChromium('ru-RU');
-    const student = new Student(page, 'ru-RU-offline');
+async function offline(site, engine = Engines.chromium) {
+    const name = [engine.prefix, 'ru-RU-offline'].filter(Boolean).join('-');
+    const page = await engine.launch('ru-RU');
+    const student = new Student(page, name);
     const worker = path.join(folder, 'service-worker.js');
     const release = readFileSync(worker, 'utf8');
     try {
-        await page.send('Page.navigate', { url: site.url });
+        await page.goto(site.url);
         await student.awaitWindow('start window');
         const caches = await page.evaluate('navigator.serviceWorker.ready.then(() => caches.keys())');
-        check(caches.length === 1 && /^ulvane-[0-9a-f]{16}$/.test(caches[0]), `the program kept in the cache ${caches}`);
-        await page.send('Network.enable');
-        await page.send('Network.emulateNetworkConditions', { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+        check(caches.length === 1 && /^ulvane-[0-9a-f]{16}$/.test(caches[0]), `${name}: the program kept in the cache ${caches}`);
+        await engine.offline(page, site, true);
         const before = site.paths().length;
-        await page.send('Page.reload');
+        await page.reload();
         await student.awaitWindow('start window offline');
         await student.type(...Start.box('Text1'), 'R2864');
         await student.click(...Start.centre('Command1'));
@@ -435,23 +484,25 @@ async function offline(site) {
         await student.pressForward();
         student.seesNumbers(await student.shot('lightning-result'), [
             [LightningData.rect('Text9'), '0,875046874477859', 'lightning N offline']]);
-        // Only the browser's own check for a new worker passes DevTools' offline switch.
+        // The browser's own check for a new worker passes DevTools' offline switch,
+        // and the server, offline, answers it with nothing.
         const asked = site.paths().slice(before).filter(file => file !== '/service-worker.js');
-        check(asked.length === 0, `offline, no file of the program came from the server (${asked.join(' ')})`);
+        check(asked.length === 0, `${name}: offline, no file of the program came from the server (${asked.join(' ')})`);
 
         writeFileSync(worker, release.replace(/ulvane-[0-9a-f]{16}/, 'ulvane-0123456789abcdef'));
-        await page.send('Network.emulateNetworkConditions', { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
-        await page.send('Page.reload');
+        await engine.offline(page, site, false);
+        await page.reload();
         await student.awaitWindow('start window after a new release');
         let now = [];
         for (let tries = 0; tries < 60 && now.join() !== 'ulvane-0123456789abcdef'; ++tries) {
             await sleep(500);
             now = await page.evaluate('caches.keys()');
         }
-        check(now.join() === 'ulvane-0123456789abcdef', `a new release's cache replaces the old one (${now})`);
+        check(now.join() === 'ulvane-0123456789abcdef', `${name}: a new release's cache replaces the old one (${now})`);
     } finally {
         writeFileSync(worker, release);
-        await page.close();
+        site.setOffline(false);
+        await page.browser().close();
     }
 }
 
@@ -460,12 +511,12 @@ async function withoutServiceWorker(site) {
     const page = await launchChromium('ru-RU', { flags: ['--host-resolver-rules=MAP ulvane.lan 127.0.0.1'] });
     const student = new Student(page, 'ru-RU-lan');
     try {
-        await page.send('Page.navigate', { url: `http://ulvane.lan:${site.port}/` });
+        await page.goto(`http://ulvane.lan:${site.port}/`);
         await student.awaitWindow('start window');
         check(!await page.evaluate('window.isSecureContext'), 'http://ulvane.lan/ is no secure context');
         student.sees(await student.shot('start'), 'Вперед', 'the start window without a service worker');
     } finally {
-        await page.close();
+        await page.browser().close();
     }
 }
 
@@ -474,15 +525,14 @@ async function withoutWebAssembly(site) {
     const what = 'WebAssembly';
     const page = await launchChromium('ru-RU');
     try {
-        await page.send('Page.addScriptToEvaluateOnNewDocument', { source: 'delete window.WebAssembly;' });
-        await page.send('Page.navigate', { url: site.url });
+        await page.evaluateOnNewDocument('delete window.WebAssembly;');
+        await page.goto(site.url);
         await sleep(2000);
         const said = await page.evaluate("document.getElementById('message').textContent");
         check(said.includes(what) && /[а-я]/.test(said), `without ${what} the page says: ${said}`);
-        const { data } = await page.send('Page.captureScreenshot', { format: 'png' });
-        writeFileSync(path.join(pictures, `ru-00-without-${what.toLowerCase()}.png`), Buffer.from(data, 'base64'));
+        await page.screenshot({ path: path.join(pictures, `ru-00-without-${what.toLowerCase()}.png`) });
     } finally {
-        await page.close();
+        await page.browser().close();
     }
 }
 
@@ -491,12 +541,12 @@ async function withoutWebGL(site) {
     const page = await launchChromium('ru-RU', { flags: ['--disable-webgl', '--disable-3d-apis'] });
     const student = new Student(page, 'ru-RU-without-webgl');
     try {
-        await page.send('Page.navigate', { url: site.url });
+        await page.goto(site.url);
         check(!await page.evaluate("!!document.createElement('canvas').getContext('webgl')"), 'WebGL is off');
         await student.awaitWindow('start window');
         student.sees(await student.shot('start'), 'Вперед', 'the start window');
     } finally {
-        await page.close();
+        await page.browser().close();
     }
 }
 
@@ -511,12 +561,18 @@ const parts = {
     },
     phone: site => walk(site, 'ru-RU', Phone),
     firefox: async site => {
-        console.log(`     ${firefoxVersion()}`);
         for (const language of ['ru-RU', 'en-US'])
-            await walk(site, language, undefined, launchFirefox);
+            await walk(site, language, undefined, Engines.firefox);
     },
     offline,
     'without-service-worker': withoutServiceWorker,
+    webkit: async site => {
+        for (const language of ['ru-RU', 'en-US']) {
+            await walk(site, language, undefined, Engines.webkit);
+            await contextMenuApart(site, language, Engines.webkit);
+        }
+    },
+    'webkit-offline': site => offline(site, Engines.webkit),
 };
 // The parts chosen, unless another test imports the student from here.
 if (process.argv[1] === fileURLToPath(import.meta.url)) {

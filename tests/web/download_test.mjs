@@ -2,15 +2,20 @@
 // one that declares the .gz file gzip-encoded (the browser unpacks it), and one that
 // gzips every file again on its way. Each time the program starts, it is unpacked
 // no more than once (or the module would not compile), and the percent climbs to
-// 100 without falling back.
+// 100 without falling back. In Chromium and in WebKit (WebKitGTK's MiniBrowser).
 //
-//   node --experimental-websocket tests/web/download_test.mjs build/web
-import { launchChromium, serve } from './chromium.mjs';
+//   node tests/web/download_test.mjs build/web [chromium|webkit…]
+import { launchChromium } from './browsers.mjs';
 import { Student, check, failures } from './browser_test.mjs';
+import { serve } from './serve.mjs';
+import { launchWebKit } from './webkit.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
+const engines = { chromium: launchChromium, webkit: launchWebKit };
+const chosen = process.argv.length > 3 ? process.argv.slice(3) : Object.keys(engines);
 
-// Every percent the page shows, in order.
+// Every percent the page shows, in order; put into the page by the server, as
+// WebDriver runs no script before a page's own.
 const percentLog = `addEventListener('DOMContentLoaded', () => {
     const percent = document.getElementById('percent');
     window.ulvanePercents = [percent.textContent];
@@ -18,21 +23,23 @@ const percentLog = `addEventListener('DOMContentLoaded', () => {
         .observe(percent, { childList: true, characterData: true, subtree: true });
 });`;
 
-for (const compress of ['none', 'gz-encoded', 'on-the-fly']) {
-    const site = await serve(folder, { compress });
-    const page = await launchChromium('ru-RU');
-    try {
-        await page.send('Page.addScriptToEvaluateOnNewDocument', { source: percentLog });
-        await page.send('Page.navigate', { url: site.url });
-        await new Student(page, `ru-RU-${compress}`).awaitWindow('start window');
-        const percents = (await page.evaluate('window.ulvanePercents')).map(text => parseInt(text, 10));
-        check(percents.at(-1) === 100 && percents.every((value, i) => i === 0 || value >= percents[i - 1]),
-              `${compress}: the percent climbs to 100 (${percents.length} steps, last ${percents.at(-1)})`);
-    } catch (error) {
-        check(false, `${compress}: ${error.message}`);
-    } finally {
-        await page.close();
-        site.close();
+for (const engine of chosen) {
+    for (const compress of ['none', 'gz-encoded', 'on-the-fly']) {
+        const what = `${engine}, ${compress}`;
+        const site = await serve(folder, { compress, firstScript: percentLog });
+        const page = await engines[engine]('ru-RU');
+        try {
+            await page.goto(site.url);
+            await new Student(page, `${engine}-ru-RU-${compress}`).awaitWindow('start window');
+            const percents = (await page.evaluate('window.ulvanePercents')).map(text => parseInt(text, 10));
+            check(percents.at(-1) === 100 && percents.every((value, i) => i === 0 || value >= percents[i - 1]),
+                  `${what}: the percent climbs to 100 (${percents.length} steps, last ${percents.at(-1)})`);
+        } catch (error) {
+            check(false, `${what}: ${error.message}`);
+        } finally {
+            await page.browser().close();
+            site.close();
+        }
     }
 }
 console.log(failures.length ? `${failures.length} failed` : 'all passed');

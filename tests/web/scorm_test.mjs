@@ -6,15 +6,16 @@
 // After every call LMSGetLastError is 0, and the page sets nothing but the status
 // and the session time. Also: the manifest's structure.
 //
-//   (cd tests/web && npm ci) && node --experimental-websocket tests/web/scorm_test.mjs build/web
+//   (cd tests/web && npm ci) && node tests/web/scorm_test.mjs build/web
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { launchChromium, serve } from './chromium.mjs';
+import { launchChromium } from './browsers.mjs';
 import { AdmissionTest, ClientSize, InfluenceData, InfluenceInput, LightningData, LightningInput, PassingAnswers, Start, Student,
          check, failures } from './browser_test.mjs';
+import { serve } from './serve.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -86,13 +87,16 @@ async function checkManifest(page) {
 async function session(site, what, walk) {
     const page = await launchChromium('ru-RU');
     try {
-        page.on('Runtime.consoleAPICalled', ({ type, args }) =>
-            type === 'error' && console.log(`     console.error: ${args.map(a => a.value ?? a.description).join(' ')}`));
-        await page.send('Page.navigate', { url: `${site.url}frame.html` });
-        const inFrame = Object.assign(Object.create(page), {
+        page.on('console', message => message.type() === 'error' && console.log(`     console.error: ${message.text()}`));
+        await page.goto(`${site.url}frame.html`);
+        // The student's page, but what it evaluates is evaluated in the frame.
+        const inFrame = {
+            screenshot: options => page.screenshot(options),
+            mouse: page.mouse,
+            keyboard: page.keyboard,
             evaluate: expression => page.evaluate(
                 `(async () => await document.querySelector('iframe')?.contentWindow.eval(${JSON.stringify(expression)}))()`),
-        });
+        };
         const student = new Student(inFrame, `scorm-${what}`);
         await student.awaitWindow('start window');
         if (what === 'manifest')
@@ -101,7 +105,7 @@ async function session(site, what, walk) {
         await sleep(1500);
         return await page.evaluate('({ status: API.cmi.core.lesson_status, calls: lmsCalls })');
     } finally {
-        await page.close();
+        await page.browser().close();
     }
 }
 

@@ -1,5 +1,7 @@
 // The program as a screen reader meets it in headless Chromium, through the page's
-// accessibility tree read over DevTools and nothing drawn on the canvas. On the start
+// accessibility tree read over DevTools as Chromium gives it (through a raw DevTools
+// session: puppeteer's own snapshot of the tree prunes and folds nodes) and nothing
+// drawn on the canvas. On the start
 // page, the admission test, and the data and result pages of both studies, every
 // box is named by its prompt, the access code box is a password field, check boxes,
 // links and buttons are named by their captions, result boxes are read-only with
@@ -8,10 +10,11 @@
 // value of (or typing into) and pressing those elements. The start page's tree, as
 // a screen reader reads it, goes to <folder>/screenshots/screen-reader-start.txt.
 //
-//   node --experimental-websocket tests/web/screen_reader_test.mjs build/web
+//   node tests/web/screen_reader_test.mjs build/web
 import { mkdirSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
-import { launchChromium, serve } from './chromium.mjs';
+import { launchChromium } from './browsers.mjs';
+import { serve } from './serve.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
 const failures = [];
@@ -29,8 +32,8 @@ function check(condition, what) {
 
 // What a screen reader can reach: the tree's unignored nodes of these roles, each
 // with its element's type, read-only state and value.
-async function readTree(page) {
-    const { nodes } = await page.send('Accessibility.getFullAXTree');
+async function readTree(devtools) {
+    const { nodes } = await devtools.send('Accessibility.getFullAXTree');
     const roles = new Map(nodes.map(node => [node.nodeId, node.role?.value]));
     const items = [];
     for (const node of nodes) {
@@ -40,8 +43,8 @@ async function readTree(page) {
         // The text inside a button or link is its name, read once.
         if (role === 'StaticText' && Roles.has(roles.get(node.parentId)))
             continue;
-        const { object } = await page.send('DOM.resolveNode', { backendNodeId: node.backendDOMNodeId });
-        const { result } = await page.send('Runtime.callFunctionOn', { objectId: object.objectId, returnByValue: true,
+        const { object } = await devtools.send('DOM.resolveNode', { backendNodeId: node.backendDOMNodeId });
+        const { result } = await devtools.send('Runtime.callFunctionOn', { objectId: object.objectId, returnByValue: true,
             functionDeclaration: 'function() { return { id: this.id, type: this.type ?? "", readOnly: !!this.readOnly, value: this.value ?? "" }; }' });
         items.push({ role, name: spoken(node.name?.value ?? ''), node: node.backendDOMNodeId, ...result.value });
     }
@@ -55,14 +58,15 @@ function describe(items) {
 }
 
 class Reader {
-    constructor(page) {
+    constructor(page, devtools) {
         this.page = page;
+        this.devtools = devtools;
     }
 
     // Waits until the named element is there, and returns the tree.
     async awaitElement(role, name) {
         for (let tries = 0; tries < 120; ++tries) {
-            const items = await readTree(this.page);
+            const items = await readTree(this.devtools);
             if (items.some(item => item.role === role && item.name === spoken(name)))
                 return items;
             await sleep(500);
@@ -75,8 +79,8 @@ class Reader {
     }
 
     async call(item, functionDeclaration, ...args) {
-        const { object } = await this.page.send('DOM.resolveNode', { backendNodeId: item.node });
-        await this.page.send('Runtime.callFunctionOn', { objectId: object.objectId, functionDeclaration,
+        const { object } = await this.devtools.send('DOM.resolveNode', { backendNodeId: item.node });
+        await this.devtools.send('Runtime.callFunctionOn', { objectId: object.objectId, functionDeclaration,
                                                           arguments: args.map(value => ({ value })) });
         await sleep(400);
     }
@@ -84,27 +88,23 @@ class Reader {
     // Focuses the box named by its prompt and gives it the text, as a screen reader does.
     async fill(name, text) {
         const box = await this.find('textbox', name);
-        await this.page.send('DOM.focus', { backendNodeId: box.node });
+        await this.devtools.send('DOM.focus', { backendNodeId: box.node });
         await this.call(box, 'function(text) { this.value = text; this.dispatchEvent(new InputEvent("input", { bubbles: true, data: text })); }', text);
     }
 
     // Focuses the box and types the text on the keyboard, as a screen reader passes it on.
     async type(name, text) {
         const box = await this.find('textbox', name);
-        await this.page.send('DOM.focus', { backendNodeId: box.node });
-        for (const key of text) {
-            await this.page.send('Input.dispatchKeyEvent', { type: 'keyDown', key, text: key, code: `Digit${key}`,
-                                                            windowsVirtualKeyCode: key.charCodeAt(0) });
-            await this.page.send('Input.dispatchKeyEvent', { type: 'keyUp', key, code: `Digit${key}`,
-                                                            windowsVirtualKeyCode: key.charCodeAt(0) });
-        }
+        await this.devtools.send('DOM.focus', { backendNodeId: box.node });
+        for (const key of text)
+            await this.page.keyboard.press(key);
         await sleep(400);
     }
 
     // Moves to the element and presses it.
     async press(role, name) {
         const item = await this.find(role, name);
-        await this.page.send('DOM.focus', { backendNodeId: item.node });
+        await this.devtools.send('DOM.focus', { backendNodeId: item.node });
         await this.call(item, 'function() { this.click(); }');
     }
 
@@ -133,12 +133,13 @@ class Reader {
 async function session(site, work) {
     const page = await launchChromium('ru-RU');
     try {
-        await page.send('Accessibility.enable');
-        await page.send('DOM.enable');
-        await page.send('Page.navigate', { url: site.url });
-        await work(new Reader(page));
+        const devtools = await page.createCDPSession();
+        await devtools.send('Accessibility.enable');
+        await devtools.send('DOM.enable');
+        await page.goto(site.url);
+        await work(new Reader(page, devtools));
     } finally {
-        await page.close();
+        await page.browser().close();
     }
 }
 
