@@ -21,6 +21,7 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchChromium, launchFirefox } from './browsers.mjs';
 import { onPage } from './layout.mjs';
+import { memoryLimits, memoryProbe } from './memory.mjs';
 import { serve } from './serve.mjs';
 import { launchWebKit } from './webkit.mjs';
 
@@ -59,7 +60,8 @@ export class Student {
         return this.page.screenshot({ encoding: 'base64' });
     }
 
-    // The program's window (frame included) as the bounds of what is not the page's grey.
+    // The program's window (frame included) as the bounds of what is not the page's grey,
+    // above the line that says to turn the phone where it shows.
     async findWindow(png) {
         return this.page.evaluate(`(async () => {
             const image = new Image();
@@ -70,8 +72,11 @@ export class Student {
             context.drawImage(image, 0, 0);
             const { data, width, height } = context.getImageData(0, 0, image.width, image.height);
             const [r, g, b] = ${JSON.stringify(Background)};
+            const hint = document.getElementById('turn');
+            const below = hint && !hint.hidden
+                ? (hint.getBoundingClientRect().top - visualViewport.offsetTop) * width / visualViewport.width : height;
             let left = width, top = height, right = -1, bottom = -1;
-            for (let y = 0; y < height; ++y) {
+            for (let y = 0; y < Math.min(height, below); ++y) {
                 for (let x = 0; x < width; ++x) {
                     const i = (y * width + x) * 4;
                     if (Math.abs(data[i] - r) + Math.abs(data[i + 1] - g) + Math.abs(data[i + 2] - b) > 6) {
@@ -278,6 +283,16 @@ const Engines = {
               rightButtonStaysHeld: true },
 };
 
+// The program's memory grows as a page needs it, up to the maximum its .wasm declares:
+// a walk's peak above half of that leaves too little for a screen of more pixels.
+async function checkMemory(student) {
+    const { maximum } = memoryLimits(path.join(folder, 'ulvane.wasm'));
+    const peak = await student.page.evaluate('window.ulvaneMemory?.buffer.byteLength');
+    const megabytes = bytes => `${(bytes / 2 ** 20).toFixed(1)} MiB`;
+    check(peak > 0 && peak <= maximum / 2, `${student.language}: the memory's peak ${megabytes(peak)}, ` +
+          `at most half of its maximum ${megabytes(maximum)}`);
+}
+
 // The walk in an engine, in Chromium on a phone too.
 async function walk(site, language, phone, engine = Engines.chromium) {
     const touch = Boolean(phone);
@@ -287,8 +302,13 @@ async function walk(site, language, phone, engine = Engines.chromium) {
     const point = language.startsWith('ru') ? ',' : '.';
     const number = text => text.replaceAll(',', point);
     try {
-        page.on('console', message => message.type() !== 'log' &&
-                console.log(`     console.${message.type()}: ${message.text()}`));
+        // What the page writes to the console; a release writes no debug lines there.
+        const logged = [];
+        page.on('console', message => {
+            console.log(`     console.${message.type()}: ${message.text()}`);
+            if (message.type() === 'log' || message.type() === 'debug')
+                logged.push(message.text());
+        });
         await page.goto(site.url);
         console.log(`     ${language}: ${await page.browser().version()}, navigator.language ${await page.evaluate('navigator.language')}`);
         await student.awaitWindow('start window');
@@ -313,12 +333,11 @@ async function walk(site, language, phone, engine = Engines.chromium) {
         await student.awaitWindow('workbook');
         const workbook = await student.shot('workbook');
         student.sees(workbook, 'грозостойкости', 'the workbook', { x: 0, y: 0, width: ClientSize.width, height: 27 });
-        // A window of fixed size has no maximise button: a click where the platform puts
-        // one leaves the window as it was. (A finger there hits the close button beside it.)
-        if (!touch) {
-            await student.click(ClientSize.width - 26, -Frame.top + 13);
-            await student.awaitWindow('workbook after a click where a maximise button would be');
-        }
+        // A window of fixed size has no maximise button: a click or a tap where the
+        // platform puts one leaves the window as it was, though a phone's browser moves
+        // a tap there onto the close button beside it.
+        await student.click(ClientSize.width - 26, -Frame.top + 13);
+        await student.awaitWindow('workbook after a click where a maximise button would be');
 
         // Lightning: the tab in front, its first cable. A finger taps the links.
         const lightningForward = page => touch ? student.tap(...page.centre('Label79')) : student.pressForward();
@@ -364,6 +383,9 @@ async function walk(site, language, phone, engine = Engines.chromium) {
         await student.key('Tab');
         student.sees(await student.shot('influence-range-message'), 'от 0.01 до 5 км', 'the range message');
         await student.pressEnter();
+
+        await checkMemory(student);
+        check(logged.length === 0, `${student.language}: no debug lines on the console (${logged.length})`);
 
         // The title bar's close button ends the program.
         await student.click(ClientSize.width - 10, -Frame.top + 13);
@@ -414,27 +436,38 @@ async function contextMenuApart(site, language, engine) {
 }
 
 // One phone turned and resized to phones and tablets of each orientation: each time the
-// whole window, frame and all, on the page, scaled alike in width and height.
+// whole window, frame and all, on the page, scaled alike in width and height, and
+// where it comes out too small, a line that says turning the phone makes it larger.
+// At three screen pixels to a page pixel, as on the sharpest phones: a tablet in
+// landscape has Qt draw at that ratio, the program's largest need of memory.
 async function fitScreens(site) {
-    const page = await launchChromium('ru-RU', { ...Phone, ratio: 2 });
+    const ratio = 3;
+    const page = await launchChromium('ru-RU', { ...Phone, ratio });
     const student = new Student(page, 'ru-RU-screens', Phone);
     try {
         await page.goto(site.url);
-        for (const [name, width, height] of [['phone', 390, 844], ['phone-landscape', 844, 390], ['phone-turned-back', 390, 844],
-                                             ['small-phone', 320, 568], ['small-phone-landscape', 568, 320],
-                                             ['tablet', 768, 1024], ['tablet-landscape', 1024, 768]]) {
-            await page.setViewport({ width, height, deviceScaleFactor: 2, isMobile: true, hasTouch: true, isLandscape: width > height });
+        for (const [name, width, height, turn] of [
+            ['phone', 390, 844, true], ['phone-landscape', 844, 390, false], ['phone-turned-back', 390, 844, true],
+            ['small-phone', 320, 568, true], ['small-phone-landscape', 568, 320, false],
+            ['tablet', 768, 1024, false], ['tablet-landscape', 1024, 768, false]]) {
+            await page.setViewport({ width, height, deviceScaleFactor: ratio, isMobile: true, hasTouch: true,
+                                     isLandscape: width > height });
             await sleep(1000);
             await student.awaitWindow(`start window, ${name} ${width}x${height}`);
-            student.sees(await student.shot(name), 'Вперед', `the start window, ${name}`);
+            const picture = await student.shot(name);
+            student.sees(picture, 'Вперед', `the start window, ${name}`);
+            const said = await page.evaluate("document.getElementById('turn').hidden ? '' : document.getElementById('turn').innerText");
+            check(said === (turn ? 'Поверните телефон — окно станет крупнее.' : ''),
+                  `${name}: ${turn ? 'says' : 'does not say'} to turn the phone (${said})`);
         }
+        await checkMemory(student);
         // Pinched to a larger zoom beside the window, in landscape, a finger still finds
         // the code box, which the right code proves. DevTools gives touches relative to
         // the zoomed part's corner, and pinches with the mouse wheel, which Qt takes over
         // its windows; that they leave a finger's pinch to the browser is checked apart.
         // Only DevTools pinches: puppeteer has no pinch of its own.
         const devtools = await page.createCDPSession();
-        await page.setViewport({ width: 844, height: 390, deviceScaleFactor: 2, isMobile: true, hasTouch: true, isLandscape: true });
+        await page.setViewport({ width: 844, height: 390, deviceScaleFactor: ratio, isMobile: true, hasTouch: true, isLandscape: true });
         await student.awaitWindow('start window, phone-landscape again');
         const before = await page.evaluate('visualViewport.scale');
         await devtools.send('Input.synthesizePinchGesture', { ...student.at(-20, Start.centre('Text1')[1]), scaleFactor: 1.6 });
@@ -484,9 +517,9 @@ async function offline(site, engine = Engines.chromium) {
         await student.pressForward();
         student.seesNumbers(await student.shot('lightning-result'), [
             [LightningData.rect('Text9'), '0,875046874477859', 'lightning N offline']]);
-        // The browser's own check for a new worker passes DevTools' offline switch,
-        // and the server, offline, answers it with nothing.
-        const asked = site.paths().slice(before).filter(file => file !== '/service-worker.js');
+        // The browser's own check for a new worker (its script and the one it imports)
+        // passes DevTools' offline switch, and the server, offline, answers it with nothing.
+        const asked = site.paths().slice(before).filter(file => !['/service-worker.js', '/packing.js'].includes(file));
         check(asked.length === 0, `${name}: offline, no file of the program came from the server (${asked.join(' ')})`);
 
         writeFileSync(worker, release.replace(/ulvane-[0-9a-f]{16}/, 'ulvane-0123456789abcdef'));
@@ -580,7 +613,7 @@ if (process.argv[1] === fileURLToPath(import.meta.url)) {
     rmSync(pictures, { recursive: true, force: true });
     mkdirSync(pictures, { recursive: true });
     mkdirSync(scratch, { recursive: true });
-    const site = await serve(folder);
+    const site = await serve(folder, { firstScript: memoryProbe });
     try {
         for (const part of chosen)
             await parts[part](site);

@@ -7,12 +7,14 @@ import path from 'node:path';
 const contentTypes = {
     '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
     '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.gz': 'application/gzip',
+    '.br': 'application/octet-stream',
     '.webmanifest': 'application/manifest+json',
 };
 
 // Serves folder as a static web server does, with the types a page of Qt needs.
-// compress as servers differ: 'none'; 'gz-encoded', a .gz file sent as gzip-encoded
-// content of its own type; 'on-the-fly', every file gzipped again on its way.
+// compress as servers differ: 'none'; 'encoded', a .gz or .br file sent as gzip- or
+// brotli-encoded content of its own type; 'on-the-fly', every file gzipped again on
+// its way.
 // Keeps the paths it was asked for, to tell whether a page reached it at all.
 // firstScript goes into every HTML page before the page's own scripts, where a
 // browser offers no way to run one there. Set offline, it drops each connection
@@ -35,9 +37,10 @@ export async function serve(folder, { compress = 'none', firstScript } = {}) {
                 body = Buffer.from(body.toString('utf8').replace('<head>', `<head>\n<script>${firstScript}</script>`));
             const headers = { 'Content-Type': contentTypes[path.extname(file)] ?? 'application/octet-stream',
                               'Cache-Control': 'no-store' };
-            if (compress === 'gz-encoded' && file.endsWith('.gz')) {
+            const encoding = { '.gz': 'gzip', '.br': 'br' }[path.extname(file)];
+            if (compress === 'encoded' && encoding) {
                 headers['Content-Type'] = contentTypes[path.extname(file.slice(0, -3))];
-                headers['Content-Encoding'] = 'gzip';
+                headers['Content-Encoding'] = encoding;
             } else if (compress === 'on-the-fly' && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
                 body = gzipSync(body, { level: 1 });
                 headers['Content-Encoding'] = 'gzip';
