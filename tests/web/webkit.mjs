@@ -22,8 +22,9 @@ function miniBrowser() {
     throw new Error('no MiniBrowser: tools/install-dependencies webkit2gtk-driver');
 }
 
-// WebKitGTK takes navigator.language from the process's locale, which must exist:
-// Debian generates none but C, so the locale is made here, outside the system's.
+// WebKitGTK takes navigator.language from the process's locale, which must exist;
+// Debian generates only those chosen in /etc/locale.gen, so it is made here, in a
+// folder of its own, with no change to the system.
 function locale(language) {
     const name = `${language.replace('-', '_')}.UTF-8`;
     const folder = path.join(os.tmpdir(), 'ulvane-locales');
