@@ -39,30 +39,31 @@
 
     // The program comes packed, so that a server that compresses nothing still sends a
     // third of it, in the form packing.js chose. A server may unpack it on the way
-    // itself (Content-Encoding on the packed file, or gzip added on the fly over it):
-    // what arrives is then unpacked only if it is still packed, and the percent counts
-    // what arrives against the size of what that is. Without DecompressionStream the
-    // plain files are fetched, for a server that compresses them.
+    // itself (Content-Encoding on the packed file), or gzip it once more, which the
+    // browser undoes or not (WebKitGTK leaves it on a file of type application/gzip):
+    // what arrives is unpacked as long as it is still packed, and the percent counts
+    // what arrives against the size of the packed or the plain file. Without
+    // DecompressionStream the plain files are fetched, for a server that compresses them.
     const packing = self.ulvanePacking;
 
-    // Whether the first bytes are still packed: gzip has its magic number; brotli has
+    // How the first bytes are packed, if at all: gzip has its magic number; brotli has
     // none, but the plain files have theirs, the .wasm its own and the script text,
     // which no packed stream starts with for long.
     const plainWasm = [0x00, 0x61, 0x73, 0x6d];
-    function stillPacked(bytes, format) {
-        if (format === 'gzip')
-            return bytes[0] === 0x1f && bytes[1] === 0x8b;
-        const head = bytes.subarray(0, 64);
+    function packedAs(head) {
+        if (!packing)
+            return null;
+        if (head[0] === 0x1f && head[1] === 0x8b)
+            return 'gzip';
         const text = head.every(byte => byte === 0x09 || byte === 0x0a || byte === 0x0d || (byte >= 0x20 && byte < 0x7f));
-        return !text && !plainWasm.every((byte, i) => head[i] === byte);
+        const plain = text || plainWasm.every((byte, i) => head[i] === byte);
+        return packing.format === 'brotli' && !plain ? 'brotli' : null;
     }
 
-    async function download(url, type, { plainBytes = 0, counting = false } = {}) {
-        const response = await fetch(packing ? url + packing.suffix : url);
-        if (!response.ok)
-            throw new Error(`${response.url}: ${response.status} ${response.statusText}`);
-        const reader = response.body.getReader();
-        // Enough of the start to tell what arrived, or all of a shorter file.
+    // The stream with its first bytes read ahead: enough to tell how they are packed,
+    // or all of a shorter stream.
+    async function readAhead(stream) {
+        const reader = stream.getReader();
         const start = [];
         let startBytes = 0;
         while (startBytes < 64) {
@@ -74,25 +75,43 @@
         }
         const head = new Uint8Array(startBytes);
         start.reduce((offset, piece) => (head.set(piece, offset), offset + piece.length), 0);
-        const packed = packing && stillPacked(head, packing.format);
-        const total = packed ? packedBytes[packing.format] : plainBytes;
-        let received = 0;
-        const counted = new ReadableStream({
+        const whole = new ReadableStream({
             async pull(controller) {
                 const { done, value } = start.length ? { value: start.shift() } : await reader.read();
-                if (done) {
+                if (done)
                     controller.close();
-                    return;
-                }
-                received += value.length;
-                if (counting)
-                    showPercent(received, total);
-                controller.enqueue(value);
+                else
+                    controller.enqueue(value);
             },
             cancel: reason => reader.cancel(reason),
         });
-        const body = packed ? counted.pipeThrough(new DecompressionStream(packing.format)) : counted;
-        return new Response(body, { headers: { 'Content-Type': type } });
+        return { head, stream: whole };
+    }
+
+    async function download(url, type, { plainBytes = 0, counting = false } = {}) {
+        const response = await fetch(packing ? url + packing.suffix : url);
+        if (!response.ok)
+            throw new Error(`${response.url}: ${response.status} ${response.statusText}`);
+        let { head, stream } = await readAhead(response.body);
+        const total = packedAs(head) ? packedBytes[packing.format] : plainBytes;
+        let received = 0;
+        stream = stream.pipeThrough(new TransformStream({
+            transform(piece, controller) {
+                received += piece.length;
+                if (counting)
+                    showPercent(received, total);
+                controller.enqueue(piece);
+            },
+            // All there, though a server's packing came out smaller than the file.
+            flush() {
+                if (counting && received < total)
+                    showPercent(total, total);
+            },
+        }));
+        // Our packing and one more of a server's at most.
+        for (let layers = 0; layers < 2 && packedAs(head); ++layers)
+            ({ head, stream } = await readAhead(stream.pipeThrough(new DecompressionStream(packedAs(head)))));
+        return new Response(stream, { headers: { 'Content-Type': type } });
     }
 
     // Run from a blob, as the script was fetched packed.
