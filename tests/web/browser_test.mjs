@@ -267,6 +267,11 @@ export const LightningInput = [['MaskEdBox3', '3800'], ['MaskEdBox2', '14'], ['M
                                ['MaskEdBox5', '40']];
 export const InfluenceInput = [['Mask1', '100'], ['Mask2', '050'], ['Mask3', '1'], ['Mask4', '1']];
 
+// A window of fixed size has no maximise button: a click or a tap where the platform
+// puts one leaves the window as it was, though a phone's browser moves a tap there
+// onto the close button beside it.
+const BesideCloseButton = [ClientSize.width - 26, -Frame.top + 13];
+
 // An Android phone in portrait: the page scaled to fit, at the pixel ratio of a phone.
 const Phone = { width: 390, height: 844, ratio: 3, touch: true };
 
@@ -333,10 +338,7 @@ async function walk(site, language, phone, engine = Engines.chromium) {
         await student.awaitWindow('workbook');
         const workbook = await student.shot('workbook');
         student.sees(workbook, 'грозостойкости', 'the workbook', { x: 0, y: 0, width: ClientSize.width, height: 27 });
-        // A window of fixed size has no maximise button: a click or a tap where the
-        // platform puts one leaves the window as it was, though a phone's browser moves
-        // a tap there onto the close button beside it.
-        await student.click(ClientSize.width - 26, -Frame.top + 13);
+        await student.click(...BesideCloseButton);
         await student.awaitWindow('workbook after a click where a maximise button would be');
 
         // Lightning: the tab in front, its first cable. A finger taps the links.
@@ -459,6 +461,8 @@ async function fitScreens(site) {
             const said = await page.evaluate("document.getElementById('turn').hidden ? '' : document.getElementById('turn').innerText");
             check(said === (turn ? 'Поверните телефон — окно станет крупнее.' : ''),
                   `${name}: ${turn ? 'says' : 'does not say'} to turn the phone (${said})`);
+            await student.tap(...BesideCloseButton);
+            await student.awaitWindow(`start window, ${name}, after a tap beside its close button`);
         }
         await checkMemory(student);
         // Pinched to a larger zoom beside the window, in landscape, a finger still finds
