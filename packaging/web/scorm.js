@@ -1,8 +1,9 @@
 // The lab as a SCORM 1.2 activity of a learning system (Moodle and others): where the
-// page runs under one, it tells it that the lab was started, that it is completed
-// once both studies have shown a result, and how long the session lasted; nothing
-// else, neither names nor answers nor results. Without a learning system it does
-// nothing. A failing call of the system's API is only reported on the console.
+// page runs under one, it tells it that the lab was started, a score of 0 to 100 (50
+// for each of the two studies that has shown a result), that it is completed once
+// both have, and how long the session lasted; nothing else, neither names nor
+// answers. Without a learning system it does nothing. A failing call of the system's
+// API is only reported on the console.
 'use strict';
 
 (() => {
@@ -52,26 +53,42 @@
         return `${pad(hours, 4)}:${pad(minutes, 2)}:${pad(seconds.toFixed(2), 5)}`;
     }
 
+    function setValues(values) {
+        for (const [element, value] of values)
+            call('LMSSetValue', element, value);
+        call('LMSCommit', '');
+    }
+
     if (call('LMSInitialize', '') !== 'true')
         return;
     const began = Date.now();
     let status = call('LMSGetValue', 'cmi.core.lesson_status');
+    // A resumed attempt keeps its score; one that cannot be read counts as none.
+    let score = Number.parseFloat(call('LMSGetValue', 'cmi.core.score.raw')) || 0;
     if (status === 'not attempted' || status === '') {
         status = 'incomplete';
-        call('LMSSetValue', 'cmi.core.lesson_status', status);
-        call('LMSCommit', '');
+        setValues([['cmi.core.lesson_status', status], ['cmi.core.score.min', '0'], ['cmi.core.score.max', '100'],
+                   ['cmi.core.score.raw', '0']]);
     }
 
     // Tabs of the workbook that have shown a result; the program names each by its
-    // place and tells how many there are.
+    // place and tells how many there are. The score only grows, as a student who has
+    // done a study keeps it.
     const studied = new Set();
     window.addEventListener('ulvane-result', ({ detail }) => {
         studied.add(detail.tab);
-        if (status === 'completed' || status === 'passed' || studied.size < detail.tabs)
-            return;
-        status = 'completed';
-        call('LMSSetValue', 'cmi.core.lesson_status', status);
-        call('LMSCommit', '');
+        const values = [];
+        const reached = Math.round(100 * studied.size / detail.tabs);
+        if (reached > score) {
+            score = reached;
+            values.push(['cmi.core.score.raw', String(score)]);
+        }
+        if (status !== 'completed' && status !== 'passed' && studied.size >= detail.tabs) {
+            status = 'completed';
+            values.push(['cmi.core.lesson_status', status]);
+        }
+        if (values.length)
+            setValues(values);
     });
 
     let finished = false;
@@ -79,8 +96,7 @@
         if (finished)
             return;
         finished = true;
-        call('LMSSetValue', 'cmi.core.session_time', timespan(Date.now() - began));
-        call('LMSCommit', '');
+        setValues([['cmi.core.session_time', timespan(Date.now() - began)]]);
         call('LMSFinish', '');
     }
     window.addEventListener('ulvane-finished', finish);

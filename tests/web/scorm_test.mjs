@@ -2,9 +2,10 @@
 // (Scorm12API, pinned in package-lock.json here) on a frame page that holds the API
 // and loads the package's index.html in an iframe, as Moodle does. A student who
 // passes the admission test and calculates both studies, then closes the window,
-// leaves "completed"; one who leaves the page after one study leaves "incomplete".
-// After every call LMSGetLastError is 0, and the page sets nothing but the status
-// and the session time. Also: the manifest's structure.
+// leaves "completed" and a score of 100 (of 0 to 100); one who leaves the page after
+// one study leaves "incomplete" and 50. After every call LMSGetLastError is 0, and the
+// page sets nothing but the status, the score and the session time. Also: the
+// manifest's structure.
 //
 //   (cd tests/web && npm ci) && node tests/web/scorm_test.mjs build/web
 import { execFileSync } from 'node:child_process';
@@ -103,7 +104,8 @@ async function session(site, what, walk) {
             return await checkManifest(page);
         await walk(student, page);
         await sleep(1500);
-        return await page.evaluate('({ status: API.cmi.core.lesson_status, calls: lmsCalls })');
+        return await page.evaluate('({ status: API.cmi.core.lesson_status, score: API.cmi.core.score.raw, ' +
+                                   'range: [API.cmi.core.score.min, API.cmi.core.score.max], calls: lmsCalls })');
     } finally {
         await page.browser().close();
     }
@@ -131,15 +133,18 @@ async function influenceStudy(student) {
     await student.pressForward();
 }
 
-function checkRecord(what, record, status) {
+function checkRecord(what, record, status, score) {
     const { calls } = record;
     check(record.status === status, `${what}: lesson_status «${record.status}»`);
+    check(record.score === score && record.range.join() === '0,100', `${what}: score ${record.score} of ${record.range.join('–')}`);
     check(calls[0]?.name === 'LMSInitialize' && calls.at(-1)?.name === 'LMSFinish' &&
           calls.filter(call => call.name === 'LMSFinish').length === 1, `${what}: LMSInitialize first, LMSFinish once, last`);
     const failed = calls.filter(call => String(call.error) !== '0' || String(call.result) === 'false');
     check(failed.length === 0, `${what}: LMSGetLastError 0 after all ${calls.length} calls ${JSON.stringify(failed)}`);
     const set = [...new Set(calls.filter(call => call.name === 'LMSSetValue').map(call => call.args[0]))].sort();
-    check(JSON.stringify(set) === '["cmi.core.lesson_status","cmi.core.session_time"]', `${what}: sets only ${set.join(', ')}`);
+    check(JSON.stringify(set) === JSON.stringify(['cmi.core.lesson_status', 'cmi.core.score.max', 'cmi.core.score.min',
+                                                   'cmi.core.score.raw', 'cmi.core.session_time']),
+          `${what}: sets only ${set.join(', ')}`);
     const time = calls.find(call => call.args[0] === 'cmi.core.session_time')?.args[1];
     check(/^\d{2,4}:\d{2}:\d{2}(\.\d{1,2})?$/.test(time) && !/^0+:00:00/.test(time), `${what}: session_time ${time}`);
 }
@@ -152,12 +157,12 @@ try {
         await lightningStudy(student);
         await influenceStudy(student);
         await student.click(ClientSize.width - 10, -13);
-    }), 'completed');
+    }), 'completed', '100');
     checkRecord('one study, page left', await session(site, 'one', async (student, page) => {
         await passAdmissionTest(student);
         await lightningStudy(student);
         await page.evaluate("document.querySelector('iframe').src = 'about:blank'");
-    }), 'incomplete');
+    }), 'incomplete', '50');
 } catch (error) {
     check(false, error.message);
 } finally {

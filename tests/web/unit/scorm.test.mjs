@@ -1,24 +1,25 @@
 // scorm.js against a fake SCORM 1.2 API: where the page finds it, what it records at
-// the start, when the lab counts as completed, the session time, and calls the
-// learning system refuses or that throw.
+// the start, the score and when the lab counts as completed, the session time, and
+// calls the learning system refuses or that throw.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { recordingConsole, runPageScript } from './page.mjs';
 
 const Status = 'cmi.core.lesson_status';
 const SessionTime = 'cmi.core.session_time';
+const Score = 'cmi.core.score.raw';
 const ErrorStrings = { 0: 'No error', 101: 'General exception', 301: 'Not initialized',
                        405: 'Incorrect Data Type' };
 
 // The API a learning system puts on its window; every call is kept in `calls`.
 // `refuse` names calls that answer "false" with an error code, `fail` calls that throw.
-function fakeApi({ status = 'not attempted', initialize = 'true', refuse = {}, fail = {} } = {}) {
+function fakeApi({ status = 'not attempted', score = '', initialize = 'true', refuse = {}, fail = {} } = {}) {
     const calls = [];
     let lastError = '0';
     const api = { calls };
     const answers = {
         LMSInitialize: () => initialize,
-        LMSGetValue: element => (element === Status ? status : ''),
+        LMSGetValue: element => ({ [Status]: status, [Score]: score })[element] ?? '',
         LMSSetValue: () => 'true',
         LMSCommit: () => 'true',
         LMSFinish: () => 'true',
@@ -66,8 +67,9 @@ function ancestors(count) {
     return frames;
 }
 
-const started = [['LMSInitialize', ''], ['LMSGetValue', Status]];
-const startedAnew = [...started, ['LMSSetValue', Status, 'incomplete'], ['LMSCommit', '']];
+const started = [['LMSInitialize', ''], ['LMSGetValue', Status], ['LMSGetValue', Score]];
+const startedAnew = [...started, ['LMSSetValue', Status, 'incomplete'], ['LMSSetValue', 'cmi.core.score.min', '0'],
+                     ['LMSSetValue', 'cmi.core.score.max', '100'], ['LMSSetValue', Score, '0'], ['LMSCommit', '']];
 
 test('the API is found by the standard search and only there', () => {
     const cases = [
@@ -128,27 +130,34 @@ test('the status at the start', () => {
     }
 });
 
-test('completed once every tab has shown a result, and only once', () => {
-    const completed = [['LMSSetValue', Status, 'completed'], ['LMSCommit', '']];
+test('50 for each tab that has shown a result, and completed once every tab has, each once', () => {
+    const score = value => ['LMSSetValue', Score, value];
+    const commit = ['LMSCommit', ''];
+    const completed = ['LMSSetValue', Status, 'completed'];
     const cases = [
         { results: [], calls: [] },
-        { results: [[0]], calls: [] },
-        { results: [[1], [1], [1]], calls: [] },
-        { results: [[0], [1]], calls: completed },
-        { results: [[1], [0], [1], [0]], calls: completed },
-        { status: 'incomplete', results: [[0], [1]], calls: completed },
-        { status: 'completed', results: [[0], [1]], calls: [] },
-        { status: 'passed', results: [[0], [1]], calls: [] },
-        { results: [[0, 3], [1, 3]], calls: [] },
-        { results: [[0, 3], [1, 3], [2, 3]], calls: completed },
+        { results: [[0]], calls: [score('50'), commit] },
+        { results: [[1], [1], [1]], calls: [score('50'), commit] },
+        { results: [[0], [1]], calls: [score('50'), commit, score('100'), completed, commit] },
+        { results: [[1], [0], [1], [0]], calls: [score('50'), commit, score('100'), completed, commit] },
+        // A resumed attempt: its score read back, never lowered.
+        { status: 'incomplete', results: [[0], [1]], calls: [score('50'), commit, score('100'), completed, commit] },
+        { status: 'incomplete', stored: '50', results: [[0]], calls: [] },
+        { status: 'incomplete', stored: '50', results: [[0], [1]], calls: [score('100'), completed, commit] },
+        { status: 'completed', stored: '100', results: [[0], [1]], calls: [] },
+        // Completed without a score (before the lab had one): the score alone.
+        { status: 'completed', results: [[0], [1]], calls: [score('50'), commit, score('100'), commit] },
+        { status: 'passed', stored: '100', results: [[0], [1]], calls: [] },
+        { results: [[0, 3], [1, 3]], calls: [score('33'), commit, score('67'), commit] },
+        { results: [[0, 3], [1, 3], [2, 3]], calls: [score('33'), commit, score('67'), commit, score('100'), completed, commit] },
     ];
-    for (const { status = 'not attempted', results, calls } of cases) {
-        const api = fakeApi({ status });
+    for (const { status = 'not attempted', stored, results, calls } of cases) {
+        const api = fakeApi({ status, score: stored });
         const { result } = page({ API: api });
         const before = api.calls.length;
         for (const [tab, tabs] of results)
             result(tab, tabs);
-        assert.deepEqual(api.calls.slice(before), calls, `${status}: ${JSON.stringify(results)}`);
+        assert.deepEqual(api.calls.slice(before), calls, `${status}, ${stored}: ${JSON.stringify(results)}`);
     }
 });
 
@@ -184,25 +193,30 @@ test('the session time as HHHH:MM:SS.SS, sent once when the lab ends', () => {
 
 test('a refused or failing call is reported on the console and the lab goes on', () => {
     const names = calls => calls.map(([name]) => name).join(' ');
-    const whole = 'LMSInitialize LMSGetValue LMSSetValue LMSCommit LMSSetValue LMSCommit LMSSetValue LMSCommit LMSFinish';
+    // The start, a result on each tab (the score, then the score and the status), the end.
+    const whole = 'LMSInitialize LMSGetValue LMSGetValue LMSSetValue LMSSetValue LMSSetValue LMSSetValue LMSCommit ' +
+                  'LMSSetValue LMSCommit LMSSetValue LMSSetValue LMSCommit LMSSetValue LMSCommit LMSFinish';
+    const refused = 'LMSGetLastError LMSGetErrorString';
     const cases = [
         { name: 'every value refused', refuse: { LMSSetValue: '405' },
-          calls: 'LMSInitialize LMSGetValue LMSSetValue LMSGetLastError LMSGetErrorString LMSCommit ' +
-                 'LMSSetValue LMSGetLastError LMSGetErrorString LMSCommit ' +
-                 'LMSSetValue LMSGetLastError LMSGetErrorString LMSCommit LMSFinish',
-          errors: ['SCORM LMSSetValue(cmi.core.lesson_status, incomplete): 405 Incorrect Data Type',
-                   'SCORM LMSSetValue(cmi.core.lesson_status, completed): 405 Incorrect Data Type',
-                   'SCORM LMSSetValue(cmi.core.session_time, 0000:02:03.40): 405 Incorrect Data Type'] },
+          calls: whole.replaceAll('LMSSetValue', `LMSSetValue ${refused}`),
+          errors: ['cmi.core.lesson_status, incomplete', 'cmi.core.score.min, 0', 'cmi.core.score.max, 100',
+                   'cmi.core.score.raw, 0', 'cmi.core.score.raw, 50', 'cmi.core.score.raw, 100',
+                   'cmi.core.lesson_status, completed', 'cmi.core.session_time, 0000:02:03.40']
+              .map(args => `SCORM LMSSetValue(${args}): 405 Incorrect Data Type`) },
         { name: 'the finish refused', refuse: { LMSFinish: '301' },
-          calls: `${whole} LMSGetLastError LMSGetErrorString`,
+          calls: `${whole} ${refused}`,
           errors: ['SCORM LMSFinish(): 301 Not initialized'] },
         { name: 'the commit throwing', fail: { LMSCommit: 'connection lost' },
           calls: whole,
-          errors: Array(3).fill('SCORM LMSCommit(): connection lost') },
-        // The status unread: not set at the start, set when the lab is completed.
-        { name: 'the status unreadable', fail: { LMSGetValue: 'no such element' },
-          calls: 'LMSInitialize LMSGetValue LMSSetValue LMSCommit LMSSetValue LMSCommit LMSFinish',
-          errors: ['SCORM LMSGetValue(cmi.core.lesson_status): no such element'] },
+          errors: Array(4).fill('SCORM LMSCommit(): connection lost') },
+        // The status and score unread: nothing set at the start, both as the tabs show
+        // results.
+        { name: 'the values unreadable', fail: { LMSGetValue: 'no such element' },
+          calls: 'LMSInitialize LMSGetValue LMSGetValue LMSSetValue LMSCommit LMSSetValue LMSSetValue LMSCommit ' +
+                 'LMSSetValue LMSCommit LMSFinish',
+          errors: ['SCORM LMSGetValue(cmi.core.lesson_status): no such element',
+                   'SCORM LMSGetValue(cmi.core.score.raw): no such element'] },
         { name: 'the start refused', refuse: { LMSInitialize: '101' },
           calls: 'LMSInitialize LMSGetLastError LMSGetErrorString',
           errors: ['SCORM LMSInitialize(): 101 General exception'] },
