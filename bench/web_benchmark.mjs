@@ -8,10 +8,10 @@
 //   node bench/web_benchmark.mjs <program site> <bare window site> [rounds]
 import { execFileSync, spawn } from 'node:child_process';
 import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:net';
 import os from 'node:os';
 import path from 'node:path';
 import { launchChromium } from '../tests/web/browsers.mjs';
+import { freePort } from '../tests/web/serve.mjs';
 
 const [programSite, bareSite, roundsText = '5'] = process.argv.slice(2);
 const rounds = Number(roundsText);
@@ -45,14 +45,6 @@ const firstFrameProbe = `(() => {
         }
     }
 })();`;
-
-async function freePort() {
-    const probe = createServer();
-    await new Promise(resolve => probe.listen(0, '127.0.0.1', resolve));
-    const { port } = probe.address();
-    await new Promise(resolve => probe.close(resolve));
-    return port;
-}
 
 // A server process on 127.0.0.1, ready once it answers.
 async function startServer(command, args, port, scratch) {

@@ -1,6 +1,7 @@
 // A static web server on 127.0.0.1 for the browser tests and the web benchmark.
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
+import { createServer as createSocketServer } from 'node:net';
 import { gzipSync } from 'node:zlib';
 import path from 'node:path';
 
@@ -55,4 +56,13 @@ export async function serve(folder, { compress = 'none', firstScript } = {}) {
     return { url: `http://127.0.0.1:${server.address().port}/`, port: server.address().port,
              paths: () => [...requests], setOffline: value => { offline = value; },
              close: () => { server.close(); server.closeAllConnections(); } };
+}
+
+// A port on 127.0.0.1 that nothing listens on, for a server or browser started apart.
+export async function freePort() {
+    const probe = createSocketServer();
+    await new Promise(resolve => probe.listen(0, '127.0.0.1', resolve));
+    const { port } = probe.address();
+    await new Promise(resolve => probe.close(resolve));
+    return port;
 }

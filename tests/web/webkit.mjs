@@ -6,9 +6,9 @@
 // student walks in WebKit as in Chromium and Firefox.
 import { execFileSync, spawn } from 'node:child_process';
 import { existsSync, mkdirSync, readdirSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:net';
 import os from 'node:os';
 import path from 'node:path';
+import { freePort } from './serve.mjs';
 
 // Debian puts MiniBrowser beside WebKitGTK's own processes, not on the PATH.
 function miniBrowser() {
@@ -33,14 +33,6 @@ function locale(language) {
         execFileSync('localedef', ['-i', name.split('.')[0], '-f', 'UTF-8', path.join(folder, name)]);
     }
     return { LOCPATH: folder, LANG: name, LANGUAGE: language.replace('-', '_'), LC_ALL: name };
-}
-
-async function freePort() {
-    const server = createServer();
-    await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
-    const { port } = server.address();
-    await new Promise(resolve => server.close(resolve));
-    return port;
 }
 
 // WebDriver's code points of the keys the walks press; a letter or digit is itself.
