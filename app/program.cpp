@@ -18,20 +18,23 @@ Program::~Program()
 
 void Program::start()
 {
-    m_startWindow = new StartWindow(m_platform.messages(), [this] { openWorkbook(); });
+    m_startWindow = new StartWindow(m_platform.messages(), [this](WayIn way) { openWorkbook(way); });
     connect(m_startWindow, &StartWindow::closedWithoutHandOver, this, [this] { m_platform.workFinished(); });
     m_startWindow->show();
 }
 
-void Program::openWorkbook()
+void Program::openWorkbook(WayIn way)
 {
     if (!m_workbook) {
         m_workbook = std::make_unique<WorkbookWindow>(m_platform.messages());
         connect(m_workbook.get(), &WorkbookWindow::resultShown, this,
-                [this](int tab, int tabs) { m_platform.studyShownResult(tab, tabs); });
+                [this](int tab, int tabs, const StudyRecord &record) {
+                    m_platform.studyShownResult(tab, tabs, record);
+                });
         connect(m_workbook.get(), &WorkbookWindow::closed, this, [this] { m_platform.workFinished(); });
     }
     m_workbook->show();
+    m_platform.workbookOpened(way);
 }
 
 } // namespace ulvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/lab_record.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -13,7 +15,8 @@ class WorkbookWindow;
 
 // The program's two windows: the start window first, then, after the hand-over,
 // the one workbook window. The program ends when the last of them is closed. It
-// tells the platform when a study has shown a result and when the work is finished.
+// tells the platform how the student came in, each result a study has shown, and
+// when the work is finished.
 class Program : public QObject
 {
     Q_OBJECT
@@ -26,7 +29,7 @@ public:
     void start();
 
 private:
-    void openWorkbook();
+    void openWorkbook(WayIn way);
 
     Platform &m_platform;
     // Closing deletes it.

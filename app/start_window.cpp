@@ -49,7 +49,7 @@ const ControlRow StartPageRows[] = {
 
 } // namespace
 
-StartWindow::StartWindow(MessageBox &messages, std::function<void()> openWorkbook)
+StartWindow::StartWindow(MessageBox &messages, std::function<void(WayIn)> openWorkbook)
     : m_openWorkbook(std::move(openWorkbook))
     , m_testPage(new AdmissionTestPage(messages, this))
 {
@@ -71,7 +71,7 @@ StartWindow::StartWindow(MessageBox &messages, std::function<void()> openWorkboo
 
     connect(startPage.get<QPushButton>("Command1"), &QPushButton::clicked, this,
             &StartWindow::onCommand1Clicked);
-    connect(m_testPage, &AdmissionTestPage::passed, this, &StartWindow::handOverToWorkbook);
+    connect(m_testPage, &AdmissionTestPage::passed, this, [this] { handOverToWorkbook(WayIn::AdmissionTest); });
 
     // The load step.
     m_testPage->hide();
@@ -81,20 +81,20 @@ StartWindow::StartWindow(MessageBox &messages, std::function<void()> openWorkboo
 void StartWindow::onCommand1Clicked()
 {
     if (m_accessCode->text() == AccessCode) {
-        handOverToWorkbook();
+        handOverToWorkbook(WayIn::AccessCode);
         return;
     }
     m_startPage->hide();
     m_testPage->show();
 }
 
-void StartWindow::handOverToWorkbook()
+void StartWindow::handOverToWorkbook(WayIn way)
 {
     // For a moment no window is open; the program must not end then.
     const QEventLoopLocker keepRunning;
     m_handingOver = true;
     close();
-    m_openWorkbook();
+    m_openWorkbook(way);
 }
 
 void StartWindow::closeEvent(QCloseEvent *event)

@@ -18,7 +18,11 @@ class BrowserPlatform : public Platform
 {
 public:
     MessageBox &messages() override { return m_messages; }
-    void studyShownResult(int study, int studies) override { tellPageStudyShownResult(study, studies); }
+    void workbookOpened(WayIn way) override { tellPageWayIn(way); }
+    void studyShownResult(int study, int studies, const StudyRecord &record) override
+    {
+        tellPageStudyShownResult(study, studies, record);
+    }
     void workFinished() override { tellPageWorkFinished(); }
 
 protected:

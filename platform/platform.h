@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/lab_record.h"
+
 #include <QObject>
 #include <QString>
 
@@ -29,8 +31,12 @@ public:
     // platform draws it badly (see windows_platform.cpp).
     virtual QString sansFamily() const;
 
-    // A study, the tab at index study of studies tabs, has shown a result.
-    virtual void studyShownResult(int study, int studies);
+    // The workbook has opened for a student who came in the given way.
+    virtual void workbookOpened(WayIn way);
+
+    // A study, the tab at index study of studies tabs, has shown a result, as the
+    // record tells.
+    virtual void studyShownResult(int study, int studies, const StudyRecord &record);
 
     // The student has closed the program's last window.
     virtual void workFinished();

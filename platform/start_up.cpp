@@ -16,7 +16,11 @@ QString Platform::sansFamily() const
     return layoutFamily(Typeface::Sans);
 }
 
-void Platform::studyShownResult(int, int)
+void Platform::workbookOpened(WayIn)
+{
+}
+
+void Platform::studyShownResult(int, int, const StudyRecord &)
 {
 }
 

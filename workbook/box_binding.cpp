@@ -24,9 +24,11 @@ double boxNumber(const MaskedBox &box)
     return ReadLeadingNumber(box.displayText().toStdString());
 }
 
-void showNumber(OutputBox &box, double value)
+QString showNumber(OutputBox &box, double value)
 {
-    box.showText(QString::fromStdString(BoxNumberText(value, userDecimalSeparator(), box.characterLimit())));
+    const QString text = QString::fromStdString(BoxNumberText(value, userDecimalSeparator(), box.characterLimit()));
+    box.showText(text);
+    return text;
 }
 
 } // namespace ulvane

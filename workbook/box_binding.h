@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/lab_record.h"
 #include "widgets/form_builder.h"
 #include "widgets/masked_box.h"
 #include "widgets/output_box.h"
@@ -13,21 +14,24 @@ namespace ulvane {
 double boxNumber(const MaskedBox &box);
 
 // The number written into a result box as BoxNumberText cuts it to the box's
-// character limit, with the user's decimal separator.
-void showNumber(OutputBox &box, double value);
+// character limit, with the user's decimal separator; returns the text written.
+QString showNumber(OutputBox &box, double value);
 
 // The rows of a study's binding table: the box that feeds a field of its calculation's
-// inputs, or the box that shows a number of its result.
+// inputs, or the box that shows a number of its result, with the quantity's short
+// name in a record of the study.
 template<typename Inputs>
 struct InputField {
     const char *box;
     double Inputs::*field;
+    const char *recordName;
 };
 
 template<typename Result>
 struct ResultField {
     const char *box;
     double (*number)(const Result &);
+    const char *recordName;
 };
 
 // A binding table with its boxes found once, as the tab is built.
@@ -41,20 +45,23 @@ public:
             m_rows.emplace_back(controls.get<Box>(row.box), row);
     }
 
-    // Each input box, read as the studies read it, into the field it feeds.
+    // Each input box, read as the studies read it, into the field it feeds; its text
+    // as typed goes to the record.
     template<typename Inputs>
-    void readInto(Inputs &inputs) const
+    void readInto(Inputs &inputs, std::vector<RecordEntry> &record) const
     {
-        for (const auto &[box, row] : m_rows)
+        for (const auto &[box, row] : m_rows) {
             inputs.*row.field = boxNumber(*box);
+            record.emplace_back(row.recordName, box->displayText().toStdString());
+        }
     }
 
-    // Each result box shows its number through NumberText.
+    // Each result box shows its number through NumberText, and the record the text.
     template<typename Result>
-    void show(const Result &result) const
+    void show(const Result &result, std::vector<RecordEntry> &record) const
     {
         for (const auto &[box, row] : m_rows)
-            showNumber(*box, row.number(result));
+            record.emplace_back(row.recordName, showNumber(*box, row.number(result)).toStdString());
     }
 
     // Each box with its row.

@@ -106,7 +106,7 @@ const ControlRow ProtectionRows[] = {
 };
 
 // The step caption comes back without the blank after "1.".
-const StudyPages Pages{.rows = TabRows, .stepCaption = "Label1", .cataloguePage = "Frame1", .catalogue = Catalogue,
+const StudyPages Pages{.study = "influence", .rows = TabRows, .stepCaption = "Label1", .cataloguePage = "Frame1", .catalogue = Catalogue,
                        .dataPage = "Frame2", .dataRows = DataPageRows, .back = "Label53", .forward = "Label52",
                        .flow = OwnCalculateLink{.link = "Label54", .dataStepCaptionLabel = "Label55",
                                                 .returnStepCaption = "1.Выберите тип кабеля"}};
@@ -114,21 +114,21 @@ const StudyPages Pages{.rows = TabRows, .stepCaption = "Label1", .cataloguePage 
 // Which box feeds which condition and checks its range, and which number of the
 // result each block shows.
 const ConditionField InputFields[] = {
-    {"Mask1", &InfluenceInputs::SoilResistivity, InfluenceInput::SoilResistivity},
-    {"Mask2", &InfluenceInputs::ApproachWidth, InfluenceInput::ApproachWidth},
-    {"Mask3", &InfluenceInputs::ApproachLength, InfluenceInput::ApproachLength},
-    {"Mask4", &InfluenceInputs::ShortCircuitCurrent, InfluenceInput::ShortCircuitCurrent},
+    {"Mask1", &InfluenceInputs::SoilResistivity, InfluenceInput::SoilResistivity, "ρ"},
+    {"Mask2", &InfluenceInputs::ApproachWidth, InfluenceInput::ApproachWidth, "a"},
+    {"Mask3", &InfluenceInputs::ApproachLength, InfluenceInput::ApproachLength, "L"},
+    {"Mask4", &InfluenceInputs::ShortCircuitCurrent, InfluenceInput::ShortCircuitCurrent, "Iкз"},
 };
 
 const ResultField<InfluenceResult> NormMetFields[] = {
-    {"Text4", [](const InfluenceResult &result) { return result.Emf; }},
-    {"Text5", [](const InfluenceResult &result) { return double(result.PermissibleVoltage); }},
+    {"Text4", [](const InfluenceResult &result) { return result.Emf; }, "E"},
+    {"Text5", [](const InfluenceResult &result) { return double(result.PermissibleVoltage); }, "Uдоп"},
 };
 
 const ResultField<InfluenceResult> ProtectionFields[] = {
-    {"Text6", [](const InfluenceResult &result) { return result.Emf; }},
-    {"Text7", [](const InfluenceResult &result) { return result.EmfWire120.value_or(0); }},
-    {"Text8", [](const InfluenceResult &result) { return result.EmfWire70.value_or(0); }},
+    {"Text6", [](const InfluenceResult &result) { return result.Emf; }, "E"},
+    {"Text7", [](const InfluenceResult &result) { return result.EmfWire120.value_or(0); }, "E с тросом 120"},
+    {"Text8", [](const InfluenceResult &result) { return result.EmfWire70.value_or(0); }, "E с тросом 70"},
 };
 
 } // namespace
@@ -150,15 +150,15 @@ InfluenceTab::InfluenceTab(MessageBox &messages)
     }
 }
 
-bool InfluenceTab::calculate()
+bool InfluenceTab::calculate(StudyRecord &record)
 {
     InfluenceInputs inputs{.CablePosition = m_cables.chosenPosition()};
-    m_inputs.readInto(inputs);
+    m_inputs.readInto(inputs, record.Inputs);
     if (!InputsComplete(inputs)) {
         m_messages.show(window(), QStringLiteral("Введены не все данные"));
         return false;
     }
-    ShowInfluenceResult(CalculateInfluence(inputs));
+    ShowInfluenceResult(CalculateInfluence(inputs), record.Shown);
     return true;
 }
 
@@ -171,18 +171,20 @@ void InfluenceTab::InfluenceInputCheck(MaskedBox *box, InfluenceInput input)
     box->setText(QString::fromUtf8(range.ResetText));
 }
 
-void InfluenceTab::ShowInfluenceResult(const InfluenceResult &result)
+void InfluenceTab::ShowInfluenceResult(const InfluenceResult &result, std::vector<RecordEntry> &shown)
 {
     if (result.Verdict == InfluenceVerdict::NormMet) {
-        m_normMetResults.show(result);
+        m_normMetResults.show(result, shown);
         m_normMetBlock->show();
         m_protectionBlock->hide();
         return;
     }
     m_normMetBlock->hide();
     m_protectionBlock->show();
-    m_protectionResults.show(result);
-    m_conclusion->setText(QString::fromUtf8(ConclusionText(result.Conclusion.value_or(WireConclusion::NotSuitable))));
+    m_protectionResults.show(result, shown);
+    const std::string_view conclusion = ConclusionText(result.Conclusion.value_or(WireConclusion::NotSuitable));
+    m_conclusion->setText(QString::fromUtf8(conclusion));
+    shown.emplace_back("", conclusion);
 }
 
 } // namespace ulvane

@@ -9,11 +9,13 @@ class QLabel;
 namespace ulvane {
 
 // A row of the influence study's binding table: the box of a condition, the field of
-// the inputs it feeds and the condition whose range it announces.
+// the inputs it feeds, the condition whose range it announces and its short name in
+// a record of the study.
 struct ConditionField {
     const char *box;
     double InfluenceInputs::*field;
     InfluenceInput condition;
+    const char *recordName;
 };
 
 // The first tab, the power-line influence study: a cable-choice page (Frame1) and a
@@ -33,9 +35,9 @@ public:
     explicit InfluenceTab(MessageBox &messages);
 
 private:
-    bool calculate() override;
+    bool calculate(StudyRecord &record) override;
     void InfluenceInputCheck(MaskedBox *box, InfluenceInput input);
-    void ShowInfluenceResult(const InfluenceResult &result);
+    void ShowInfluenceResult(const InfluenceResult &result, std::vector<RecordEntry> &shown);
 
     BoundBoxes<MaskedBox, ConditionField> m_inputs;
     QWidget *m_normMetBlock;

@@ -86,26 +86,29 @@ const ControlRow DataPageRows[] = {
     {Label, "Label85", DamagesPerYear, {6960, 5640, 4335, 255}},
 };
 
-const StudyPages Pages{.rows = TabRows, .stepCaption = "Label126", .cataloguePage = "Frame5", .catalogue = Catalogue,
+const StudyPages Pages{.study = "lightning", .rows = TabRows, .stepCaption = "Label126", .cataloguePage = "Frame5", .catalogue = Catalogue,
                        .dataPage = "Frame6", .dataRows = DataPageRows, .back = "Label141", .forward = "Label79",
                        .flow = ForwardLinkCalculates{}};
 
-// Which box feeds which field, in the order the boxes are read, and which box shows
-// which count.
+// Which box feeds which field, in the order of the page, the two that count only for
+// a cable in a hose apart, and which box shows which count.
 const InputField<LightningInputs> InputFields[] = {
-    {"MaskEdBox3", &LightningInputs::ImpulseVoltage},
-    {"MaskEdBox1", &LightningInputs::SheathResistance},
-    {"MaskEdBox4", &LightningInputs::SoilResistivity},
-    {"MaskEdBox5", &LightningInputs::ThunderstormHours},
-    {"MaskEdBox6", &LightningInputs::GroundingResistance},
-    {"MaskEdBox7", &LightningInputs::GroundingSpacing},
-    {"MaskEdBox2", &LightningInputs::CableRadius},
+    {"MaskEdBox3", &LightningInputs::ImpulseVoltage, "U"},
+    {"MaskEdBox2", &LightningInputs::CableRadius, "r"},
+    {"MaskEdBox1", &LightningInputs::SheathResistance, "R"},
+    {"MaskEdBox4", &LightningInputs::SoilResistivity, "ρ"},
+    {"MaskEdBox5", &LightningInputs::ThunderstormHours, "T"},
+};
+
+const InputField<LightningInputs> HoseInputFields[] = {
+    {"MaskEdBox6", &LightningInputs::GroundingResistance, "Rз"},
+    {"MaskEdBox7", &LightningInputs::GroundingSpacing, "l"},
 };
 
 const ResultField<LightningResult> ResultFields[] = {
-    {"Text9", [](const LightningResult &result) { return result.DamagesUnprotected; }},
-    {"Text13", [](const LightningResult &result) { return result.DamagesOneWire; }},
-    {"Text14", [](const LightningResult &result) { return result.DamagesTwoWires; }},
+    {"Text9", [](const LightningResult &result) { return result.DamagesUnprotected; }, "N"},
+    {"Text13", [](const LightningResult &result) { return result.DamagesOneWire; }, "N с 1 тросом"},
+    {"Text14", [](const LightningResult &result) { return result.DamagesTwoWires; }, "N с 2 тросами"},
 };
 
 } // namespace
@@ -113,6 +116,7 @@ const ResultField<LightningResult> ResultFields[] = {
 LightningTab::LightningTab(MessageBox &messages)
     : StudyTab(messages, Pages)
     , m_inputs(m_controls, InputFields)
+    , m_hoseInputs(m_controls, HoseInputFields)
     , m_results(m_controls, ResultFields)
     , m_inHose(m_controls.get<QCheckBox>("Check1"))
     , m_hoseRows{m_controls.get("Label77"), m_controls.get("Label78"), m_controls.get("MaskEdBox6"),
@@ -124,16 +128,20 @@ LightningTab::LightningTab(MessageBox &messages)
     connect(m_inHose, &QCheckBox::clicked, this, &LightningTab::onCheck1Clicked);
 }
 
-bool LightningTab::calculate()
+bool LightningTab::calculate(StudyRecord &record)
 {
     LightningInputs inputs{.InHose = m_inHose->isChecked()};
-    m_inputs.readInto(inputs);
+    record.Inputs.emplace_back("в шланге", inputs.InHose ? "да" : "нет");
+    m_inputs.readInto(inputs, record.Inputs);
+    // Rows 6 and 7 are hidden, and not used, unless the cable lies in a hose.
+    std::vector<RecordEntry> unused;
+    m_hoseInputs.readInto(inputs, inputs.InHose ? record.Inputs : unused);
     // The one-wire resistance divides by the radius: without it there is no answer.
     if (inputs.CableRadius == 0) {
         m_messages.show(window(), QStringLiteral("Не задан радиус кабеля"));
         return false;
     }
-    m_results.show(CalculateLightningDamage(inputs));
+    m_results.show(CalculateLightningDamage(inputs), record.Shown);
     return true;
 }
 

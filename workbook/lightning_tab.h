@@ -25,10 +25,11 @@ public:
     explicit LightningTab(MessageBox &messages);
 
 private:
-    bool calculate() override;
+    bool calculate(StudyRecord &record) override;
     void onCheck1Clicked();
 
     InputBoxes<LightningInputs> m_inputs;
+    InputBoxes<LightningInputs> m_hoseInputs;
     ResultBoxes<LightningResult> m_results;
     // Whether the cable lies in a hose: ticked, it replaces the soil by rows 6 and 7.
     QCheckBox *m_inHose;

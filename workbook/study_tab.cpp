@@ -18,6 +18,7 @@ StudyTab::StudyTab(MessageBox &messages, const StudyPages &pages)
     : m_messages(messages)
     , m_controls(placeRows(this, pages.rows))
     , m_cables(buildCataloguePage(m_controls.get(pages.cataloguePage), pages.catalogue))
+    , m_study(pages.study)
     , m_stepCaption(m_controls.get<QLabel>(pages.stepCaption))
     , m_dataPage(m_controls.placeInto(pages.dataPage, pages.dataRows))
     , m_back(m_controls.get<LinkLabel>(pages.back))
@@ -123,8 +124,11 @@ void StudyTab::onBackClicked()
 
 void StudyTab::calculateAndTell()
 {
-    if (calculate())
-        emit resultShown();
+    StudyRecord record;
+    record.Study = m_study;
+    record.Cable = CableCatalogue::Entry(m_cables.chosenPosition()).Name;
+    if (calculate(record))
+        emit resultShown(record);
 }
 
 } // namespace ulvane

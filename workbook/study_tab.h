@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/lab_record.h"
 #include "widgets/form_builder.h"
 #include "workbook/catalogue_page.h"
 
@@ -30,8 +31,10 @@ struct OwnCalculateLink {
 // caption hides on the data page.
 struct ForwardLinkCalculates {};
 
-// A study's pages and links by name, and how its flow differs from the other's.
+// A study's identifier in its records, its pages and links by name, and how its flow
+// differs from the other's.
 struct StudyPages {
+    const char *study;
     std::span<const ControlRow> rows;
     const char *stepCaption;
     const char *cataloguePage;
@@ -60,16 +63,16 @@ public:
     void pressBackLink();
 
 signals:
-    // The study has written a result into its boxes; a refused calculation, which
-    // says why instead, sends nothing.
-    void resultShown();
+    // The study has written a result into its boxes, as the record tells; a refused
+    // calculation, which says why instead, sends nothing.
+    void resultShown(const ulvane::StudyRecord &record);
 
 protected:
     StudyTab(MessageBox &messages, const StudyPages &pages);
 
-    // Reads the bound boxes, calculates and shows the result; or says why it cannot
-    // and returns false.
-    virtual bool calculate() = 0;
+    // Reads the bound boxes, calculates and shows the result, adding the inputs as
+    // typed and the texts shown to the record; or says why it cannot and returns false.
+    virtual bool calculate(StudyRecord &record) = 0;
 
     MessageBox &m_messages;
     PlacedControls m_controls;
@@ -96,6 +99,7 @@ private:
     void onBackClicked();
     void calculateAndTell();
 
+    const char *m_study;
     StudyPage m_page = StudyPage::Cables;
     QLabel *m_stepCaption;
     QWidget *m_dataPage;

@@ -27,8 +27,9 @@ WorkbookWindow::WorkbookWindow(MessageBox &messages, QWidget *parent)
     m_tabs->addTab(lightning, QStringLiteral("Исследование грозостойкости электрического кабеля связи"));
     m_tabs->setCurrentIndex(1);
     for (StudyTab *study : {influence, lightning}) {
-        connect(study, &StudyTab::resultShown, this,
-                [this, study] { emit resultShown(m_tabs->indexOf(study), m_tabs->count()); });
+        connect(study, &StudyTab::resultShown, this, [this, study](const StudyRecord &record) {
+            emit resultShown(m_tabs->indexOf(study), m_tabs->count(), record);
+        });
     }
 
     // The links never take the focus, so the keyboard reaches them through the window.

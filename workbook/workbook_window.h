@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/lab_record.h"
+
 #include <QWidget>
 
 class QCloseEvent;
@@ -20,9 +22,9 @@ public:
     explicit WorkbookWindow(MessageBox &messages, QWidget *parent = nullptr);
 
 signals:
-    // The study on this tab (counted from 0, of tabs) has shown a result, for the
-    // platform to pass on.
-    void resultShown(int tab, int tabs);
+    // The study on this tab (counted from 0, of tabs) has shown a result, as the
+    // record tells, for the platform to pass on.
+    void resultShown(int tab, int tabs, const ulvane::StudyRecord &record);
     // The student has closed the window, the last of the program's.
     void closed();
 

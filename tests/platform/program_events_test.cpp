@@ -5,17 +5,31 @@ namespace {
 
 using ProgramEventsTest = StudentTest;
 
-// The work is finished when the student closes the last window, not at the hand-over.
-TEST_F(ProgramEventsTest, TellsThePlatformWhenTheWorkIsFinished)
+// The platform hears how the student came in once the workbook is open, whatever was
+// typed or failed on the way; the work is finished when the student closes the last
+// window, not at the hand-over.
+TEST_F(ProgramEventsTest, TellsTheWayInAndWhenTheWorkIsFinished)
 {
     window()->close();
     EXPECT_EQ(platform.take(), "finished");
 
-    restart();
-    act("type Text1 R2864; click Command1");
-    EXPECT_EQ(platform.take(), "");
-    window()->close();
-    EXPECT_EQ(platform.take(), "finished");
+    const struct { const char *name; const char *actions; bool passesTest; const char *told; } ways[] = {
+        {"code", "type Text1 R2864; click Command1", false, "in by code"},
+        {"wrong code, then the test", "type Text1 R2865; click Command1", true, "in by test"},
+        {"the test failed first", "click Command1; click Command2", true, "in by test"},
+    };
+    for (const auto &way : ways) {
+        restart();
+        act(QString::fromUtf8(way.actions));
+        if (way.passesTest) {
+            EXPECT_EQ(platform.take(), "") << way.name;
+            tickExactly(AnswerKey);
+            act("click Command2");
+        }
+        EXPECT_EQ(platform.take(), way.told) << way.name;
+        window()->close();
+        EXPECT_EQ(platform.take(), "finished") << way.name;
+    }
 }
 
 } // namespace

@@ -32,9 +32,25 @@ struct RecordingMessageBox : MessageBox {
 struct RecordingPlatform : Platform {
     explicit RecordingPlatform(MessageBox &box) : box(box) {}
     MessageBox &messages() override { return box; }
-    void studyShownResult(int study, int studies) override
+    void workbookOpened(WayIn way) override
     {
-        told.append(QStringLiteral("result %1 of %2").arg(study).arg(studies));
+        told.append(way == WayIn::AccessCode ? QStringLiteral("in by code") : QStringLiteral("in by test"));
+    }
+    // "result 0 of 2: influence МКСБ 1х4; ρ=100**; … → E=…; …", the record's
+    // entries as name=text, or the text alone where there is no name.
+    void studyShownResult(int study, int studies, const StudyRecord &record) override
+    {
+        const auto entries = [](const std::vector<RecordEntry> &list) {
+            QStringList texts;
+            for (const auto &[name, text] : list)
+                texts.append(QString::fromStdString(name.empty() ? text : name + "=" + text));
+            return texts.join(QStringLiteral("; "));
+        };
+        told.append(QStringLiteral("result %1 of %2: %3 %4; %5 → %6")
+                        .arg(study)
+                        .arg(studies)
+                        .arg(QString::fromStdString(record.Study), QString::fromStdString(record.Cable),
+                             entries(record.Inputs), entries(record.Shown)));
     }
     void workFinished() override { told.append(QStringLiteral("finished")); }
     QString take() { return std::exchange(told, {}).join(QStringLiteral(" | ")); }
