@@ -1,21 +1,24 @@
 // The SCORM package in a learning system: scorm-again's SCORM 1.2 runtime
 // (Scorm12API, pinned in package-lock.json here) on a frame page that holds the API
 // and loads the package's index.html in an iframe, as Moodle does. A student who
-// passes the admission test and calculates both studies, then closes the window,
-// leaves "completed" and a score of 100 (of 0 to 100); one who leaves the page after
-// one study leaves "incomplete" and 50. After every call LMSGetLastError is 0, and the
-// page sets nothing but the status, the score and the session time. Also: the
-// manifest's structure.
+// passes the admission test and calculates both studies, one of them twice, then
+// closes the window, leaves "completed", a score of 100 (of 0 to 100), and an
+// interaction for the way in and one for each calculation, holding the numbers the
+// program showed to every digit; one who comes in by the access code and leaves the
+// page after one study leaves "incomplete" and 50. After every call LMSGetLastError
+// is 0, and the page sets nothing but the status, the score, the interactions and the
+// session time. A runtime whose every call fails, and one without interactions, leave
+// the student's walk as it was, each fault logged once. Also: the manifest's structure.
 //
 //   (cd tests/web && npm ci) && node tests/web/scorm_test.mjs build/web
 import { execFileSync } from 'node:child_process';
-import { copyFileSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { copyFileSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchChromium } from './browsers.mjs';
-import { AdmissionTest, ClientSize, InfluenceData, InfluenceInput, LightningData, LightningInput, PassingAnswers, Start, Student,
-         check, failures } from './browser_test.mjs';
+import { AdmissionTest, ClientSize, InfluenceCables, InfluenceData, InfluenceInput, LightningData, LightningInput,
+         PassingAnswers, Start, Student, check, failures } from './browser_test.mjs';
 import { serve } from './serve.mjs';
 
 const folder = process.argv[2] ?? 'build/web';
@@ -31,10 +34,23 @@ const framePage = `<!doctype html>
 <script>
     window.API = new Scorm12API({ logLevel: 5 });
     window.lmsCalls = [];
+    const runtime = new URLSearchParams(location.search).get('runtime');
     const lastError = API.LMSGetLastError.bind(API);
+    // A runtime of an older learning system: no interactions (error 401).
+    let refused = '0';
+    if (runtime === 'without-interactions')
+        API.LMSGetLastError = () => refused !== '0' ? refused : lastError();
     for (const name of ['LMSInitialize', 'LMSFinish', 'LMSGetValue', 'LMSSetValue', 'LMSCommit']) {
         const call = API[name].bind(API);
         API[name] = (...args) => {
+            if (runtime === 'failing')
+                throw new Error('the learning system does not answer');
+            refused = '0';
+            if (runtime === 'without-interactions' && String(args[0]).startsWith('cmi.interactions')) {
+                refused = '401';
+                lmsCalls.push({ name, args, result: 'false', error: refused });
+                return 'false';
+            }
             const result = call(...args);
             lmsCalls.push({ name, args, result, error: lastError() });
             return result;
@@ -42,6 +58,17 @@ const framePage = `<!doctype html>
     }
 </script>
 <iframe src="index.html"></iframe>`;
+
+// The walk's inputs (browser_test.mjs) as the program shows them in a Russian browser.
+const Influence = 'МКСБ 1х4; ρ=100**; a=0.50; L=1.***; Iкз=1.** → ';
+const Expected = {
+    admission: { test: 'по тесту', code: 'по коду доступа' },
+    lightning: 'МКСБ 1х4; в шланге=нет; U=3800; r=14; R=2.10; ρ=2000; T=40* → N=0,875046874477859; ' +
+               'N с 1 тросом=0,463465082496935; N с 2 тросами=0,431022526722149',
+    influence: `${Influence}E=3865,; E с тросом 120=3285,; E с тросом 70=3479,05570823419; ` +
+               'Вывод: используем стальной тросс сечением 70 кв.мм',
+    influenceOtherCable: 'МКСАБпШп 4х4; ρ=100**; a=0.50; L=1.***; Iкз=1.** → E=828,; Uдоп=3500',
+};
 
 const zip = readdirSync(folder).find(name => /^ulvane-scorm-.*\.zip$/.test(name));
 const lms = mkdtempSync(path.join(os.tmpdir(), 'ulvane-scorm-'));
@@ -85,11 +112,18 @@ async function checkManifest(page) {
 
 // Runs the walk in the iframe, which covers the frame page, so the student's points
 // are the page's; returns the learning system's record.
-async function session(site, what, walk) {
+async function session(site, what, walk, runtime = 'good') {
     const page = await launchChromium('ru-RU');
+    const errors = [];
     try {
-        page.on('console', message => message.type() === 'error' && console.log(`     console.error: ${message.text()}`));
-        await page.goto(`${site.url}frame.html`);
+        page.on('console', message => {
+            if (message.type() !== 'error')
+                return;
+            console.log(`     console.error: ${message.text()}`);
+            if (message.text().startsWith('SCORM '))
+                errors.push(message.text());
+        });
+        await page.goto(`${site.url}frame.html?runtime=${runtime}`);
         // The student's page, but what it evaluates is evaluated in the frame.
         const inFrame = {
             screenshot: options => page.screenshot(options),
@@ -104,8 +138,11 @@ async function session(site, what, walk) {
             return await checkManifest(page);
         await walk(student, page);
         await sleep(1500);
-        return await page.evaluate('({ status: API.cmi.core.lesson_status, score: API.cmi.core.score.raw, ' +
-                                   'range: [API.cmi.core.score.min, API.cmi.core.score.max], calls: lmsCalls })');
+        return { errors, ...await page.evaluate(`({
+            status: API.cmi.core.lesson_status, score: API.cmi.core.score.raw,
+            range: [API.cmi.core.score.min, API.cmi.core.score.max], calls: lmsCalls,
+            // The runtime reads its write-only elements back only as JSON.
+            interactions: JSON.parse(JSON.stringify(API.cmi.interactions.childArray)) })`) };
     } finally {
         await page.browser().close();
     }
@@ -114,6 +151,9 @@ async function session(site, what, walk) {
 async function passAdmissionTest(student) {
     await student.type(...Start.box('Text1'), '12345');
     await student.click(...Start.centre('Command1'));
+    // A failed grading first: the learning system hears nothing of it.
+    await student.click(...AdmissionTest.centre('Command2'));
+    await student.pressEnter();
     for (const name of PassingAnswers)
         await student.click(...AdmissionTest.mark(name));
     await student.click(...AdmissionTest.centre('Command2'));
@@ -126,11 +166,34 @@ async function lightningStudy(student) {
     await student.pressForward();
 }
 
+async function enterByCode(student) {
+    await student.type(...Start.box('Text1'), 'R2864');
+    await student.click(...Start.centre('Command1'));
+    await student.awaitWindow('workbook');
+}
+
+// The influence study, calculated again with another cable.
 async function influenceStudy(student) {
     await student.click(...LightningData.centre('tab 0'));
     await student.pressForward();
     await student.fillIn(InfluenceData, InfluenceInput);
     await student.pressForward();
+    await student.click(...InfluenceData.centre('Label53'));
+    await student.click(...InfluenceCables.centre('Option7'));
+    await student.click(...InfluenceCables.centre('Label52'));
+    await student.pressForward();
+}
+
+// Each interaction in order, its id, type and text, and a clock time.
+function checkInteractions(what, record, expected) {
+    const got = record.interactions;
+    check(got.length === expected.length, `${what}: ${got.length} interactions`);
+    expected.forEach(([id, type, text], i) => {
+        const interaction = got[i] ?? {};
+        check(interaction.id === id && interaction.type === type && interaction.student_response === text &&
+              /^\d{2}:\d{2}:\d{2}$/.test(interaction.time),
+              `${what}: interaction ${i} ${interaction.id} ${interaction.type} ${interaction.time} «${interaction.student_response}»`);
+    });
 }
 
 function checkRecord(what, record, status, score) {
@@ -142,9 +205,11 @@ function checkRecord(what, record, status, score) {
     const failed = calls.filter(call => String(call.error) !== '0' || String(call.result) === 'false');
     check(failed.length === 0, `${what}: LMSGetLastError 0 after all ${calls.length} calls ${JSON.stringify(failed)}`);
     const set = [...new Set(calls.filter(call => call.name === 'LMSSetValue').map(call => call.args[0]))].sort();
-    check(JSON.stringify(set) === JSON.stringify(['cmi.core.lesson_status', 'cmi.core.score.max', 'cmi.core.score.min',
-                                                   'cmi.core.score.raw', 'cmi.core.session_time']),
+    const fields = set.filter(element => !/^cmi\.interactions\.\d+\.(id|type|time|student_response)$/.test(element));
+    check(JSON.stringify(fields) === JSON.stringify(['cmi.core.lesson_status', 'cmi.core.score.max', 'cmi.core.score.min',
+                                                      'cmi.core.score.raw', 'cmi.core.session_time']),
           `${what}: sets only ${set.join(', ')}`);
+    check(record.errors.length === 0, `${what}: nothing on the console`);
     const time = calls.find(call => call.args[0] === 'cmi.core.session_time')?.args[1];
     check(/^\d{2,4}:\d{2}:\d{2}(\.\d{1,2})?$/.test(time) && !/^0+:00:00/.test(time), `${what}: session_time ${time}`);
 }
@@ -152,17 +217,45 @@ function checkRecord(what, record, status, score) {
 const site = await serve(lms);
 try {
     await session(site, 'manifest');
-    checkRecord('both studies, window closed', await session(site, 'both', async student => {
+    const wholeLab = async student => {
         await passAdmissionTest(student);
         await lightningStudy(student);
         await influenceStudy(student);
         await student.click(ClientSize.width - 10, -13);
-    }), 'completed', '100');
-    checkRecord('one study, page left', await session(site, 'one', async (student, page) => {
-        await passAdmissionTest(student);
+    };
+    const both = await session(site, 'both', wholeLab);
+    // The calls of a whole lab, in order, for a reader.
+    mkdirSync(path.join(folder, 'screenshots'), { recursive: true });
+    writeFileSync(path.join(folder, 'screenshots', 'scorm-calls.txt'),
+                  both.calls.map(({ name, args, result, error }) => `${name}(${args.map(arg => JSON.stringify(arg)).join(', ')}) ` +
+                                                                     `→ ${result}, error ${error}`).join('\n') + '\n');
+    checkRecord('both studies, window closed', both, 'completed', '100');
+    checkInteractions('both studies', both, [['admission', 'fill-in', Expected.admission.test],
+                                             ['lightning', 'performance', Expected.lightning],
+                                             ['influence', 'performance', Expected.influence],
+                                             ['influence', 'performance', Expected.influenceOtherCable]]);
+    const one = await session(site, 'one', async (student, page) => {
+        await enterByCode(student);
         await lightningStudy(student);
         await page.evaluate("document.querySelector('iframe').src = 'about:blank'");
-    }), 'incomplete', '50');
+    });
+    checkRecord('one study, page left', one, 'incomplete', '50');
+    checkInteractions('one study', one, [['admission', 'fill-in', Expected.admission.code],
+                                         ['lightning', 'performance', Expected.lightning]]);
+
+    // The student's walk is the same whatever the runtime does; its faults show only
+    // on the console, once each.
+    const failing = await session(site, 'failing', wholeLab, 'failing');
+    check(failing.calls.length === 0 && failing.errors.length === 1 &&
+          failing.errors[0].includes('the learning system does not answer'),
+          `a runtime whose every call fails: the lab goes on, one line on the console ${JSON.stringify(failing.errors)}`);
+    const older = await session(site, 'older', wholeLab, 'without-interactions');
+    check(older.status === 'completed' && older.score === '100' && older.interactions.length === 0,
+          `a runtime without interactions: «${older.status}», ${older.score}`);
+    check(older.calls.filter(call => call.error !== '0').every(call => String(call.args[0]).startsWith('cmi.interactions')),
+          'a runtime without interactions: every other call succeeds');
+    check(older.errors.length === 2 && older.errors.every(line => line.includes('401')),
+          `a runtime without interactions: two lines on the console ${JSON.stringify(older.errors)}`);
 } catch (error) {
     check(false, error.message);
 } finally {
