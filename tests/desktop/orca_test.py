@@ -253,16 +253,17 @@ def main():
                 run_steps(desktop, os.path.abspath(arguments.program), steps)
     except Failure as error:
         failure = error
+    finally:
+        if os.environ.get('ULVANE_ORCA_KEEP'):
+            with open(os.path.join(desktop.work, 'orca.log'), 'w') as out:
+                out.write('\n'.join(desktop.log))
+            print('kept', desktop.work)
+        else:
+            shutil.rmtree(desktop.work, ignore_errors=True)
     transcript = '\n'.join(desktop.spoken())
     if arguments.transcript:
         with open(arguments.transcript, 'w') as out:
             out.write(transcript + '\n')
-    if os.environ.get('ULVANE_ORCA_KEEP'):
-        with open(os.path.join(desktop.work, 'orca.log'), 'w') as out:
-            out.write('\n'.join(desktop.log))
-        print('kept', desktop.work)
-    else:
-        shutil.rmtree(desktop.work, ignore_errors=True)
     if failure:
         print('Orca said:\n' + transcript)
         print('FAILED: %s' % failure)
