@@ -55,8 +55,8 @@ private:
 // Once, after the QApplication exists: the platform this program was built for, with
 // the fonts the layout names mapped to installed ones, its sans family chosen, Qt's
 // own texts (a text box's context menu, standard buttons) in Russian whatever the
-// user's locale, since everything the program shows is Russian, and what the
-// platform itself needs set up.
+// user's locale, since everything the program shows is Russian, the roles screen
+// readers see (accessible_roles.h), and what the platform itself needs set up.
 std::unique_ptr<Platform> startPlatform();
 
 } // namespace ulvane

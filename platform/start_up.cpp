@@ -1,5 +1,6 @@
 #include "platform/platform.h"
 
+#include "widgets/accessible_roles.h"
 #include "widgets/fonts.h"
 
 #include <QCoreApplication>
@@ -44,6 +45,9 @@ std::unique_ptr<Platform> startPlatform()
     QFont::insertSubstitution(layoutFamily(Typeface::Sans), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(layoutFamily(Typeface::Serif), QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(layoutFamily(Typeface::Mono), QStringLiteral("Liberation Mono"));
+
+    // Before the first window: Qt keeps the first role it gives a widget.
+    installAccessibleRoles();
 
     std::unique_ptr<Platform> platform = Platform::make();
     setSansFamily(platform->sansFamily());

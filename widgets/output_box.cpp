@@ -9,7 +9,7 @@ OutputBox::OutputBox(int characterLimit, QWidget *parent)
     , m_characterLimit(characterLimit)
 {
     setReadOnly(true);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     QPalette boxPalette = palette();
     boxPalette.setColor(QPalette::Text, colours::ResultRed);
     boxPalette.setColor(QPalette::Base, palette().color(QPalette::Button));

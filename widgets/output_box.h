@@ -4,8 +4,9 @@
 
 namespace ulvane {
 
-// A result box: read-only red text that the Tab key skips. Its character limit says
-// how many characters a number written into it may take (0: any number).
+// A result box: read-only red text. Tab reaches it, so that a screen reader reads
+// the result when it takes the focus; a click does not focus it. Its character limit
+// says how many characters a number written into it may take (0: any number).
 class OutputBox : public QLineEdit
 {
     Q_OBJECT

@@ -1,0 +1,276 @@
+#!/usr/bin/env python3
+"""The lab with Orca, Debian's screen reader, listening: the program runs on a private
+X server with a window manager and the accessibility bus, is driven by keys alone, and
+each step waits until Orca has said, in Russian, what a student must hear.
+
+Usage: orca_test.py PROGRAM [--transcript FILE]
+
+Orca writes every utterance to its debug log as a line "SPEECH OUTPUT: '…'". The log
+goes to a pseudo-terminal, where Python flushes each line at once, so a step can wait
+for its words instead of sleeping. The speech server gets a null sound card, or it
+blocks, and Orca with it, after the first words.
+"""
+
+import argparse
+import os
+import pty
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import tty
+
+# Long enough for Orca under a loaded machine; a step that is heard returns at once.
+HEARING_SECONDS = 20
+
+
+class Failure(Exception):
+    pass
+
+
+class Desktop:
+    """X server, session and accessibility buses, window manager, speech server and
+    Orca, each stopped by its own process id, the speech server too: it outlives
+    Orca, and while a stale one lives the next Orca hangs at start."""
+
+    def __init__(self):
+        self.work = tempfile.mkdtemp(prefix='ulvane-orca-')
+        self.processes = []
+        self.log = []
+        home = os.path.join(self.work, 'home')
+        self.runtime = os.path.join(self.work, 'runtime')
+        os.makedirs(os.path.join(home, '.config', 'speech-dispatcher'))
+        os.makedirs(self.runtime, mode=0o700)
+        with open('/etc/speech-dispatcher/speechd.conf') as system:
+            conf = re.sub(r'(?m)^\s*AudioOutputMethod\b.*$', '', system.read())
+        with open(os.path.join(home, '.config', 'speech-dispatcher', 'speechd.conf'), 'w') as own:
+            own.write(conf + '\nAudioOutputMethod "libao"\n')
+        with open(os.path.join(home, '.libao'), 'w') as libao:
+            libao.write('default_driver=null\n')
+        self.env = {
+            'PATH': os.environ.get('PATH', '/usr/bin:/bin'),
+            'HOME': home,
+            'XDG_RUNTIME_DIR': self.runtime,
+            'XDG_CONFIG_HOME': os.path.join(home, '.config'),
+            'XDG_DATA_HOME': os.path.join(home, '.local', 'share'),
+            'XDG_CACHE_HOME': os.path.join(home, '.cache'),
+            # Orca in Russian, as the student hears it; C.UTF-8 exists on every Debian.
+            'LANG': 'C.UTF-8',
+            'LANGUAGE': 'ru',
+            'GSETTINGS_BACKEND': 'memory',
+        }
+
+    def start(self, args, **options):
+        options.setdefault('stdout', self.output)
+        options.setdefault('stderr', subprocess.STDOUT)
+        process = subprocess.Popen(args, env=self.env, stdin=subprocess.DEVNULL, **options)
+        self.processes.append(process)
+        return process
+
+    def started_with_answer(self, args, option):
+        """Starts a server that writes its address to the descriptor in option."""
+        read, write = os.pipe()
+        self.start(args + (option % write).split(), pass_fds=[write])
+        os.close(write)
+        with os.fdopen(read) as answer:
+            return answer.readline().strip()
+
+    def __enter__(self):
+        self.output = open(os.path.join(self.work, 'servers.log'), 'w')
+        try:
+            display = self.started_with_answer(
+                ['Xvfb', '-screen', '0', '1024x768x24', '-nolisten', 'tcp'], '-displayfd %d')
+            self.env['DISPLAY'] = ':' + display
+            self.env['DBUS_SESSION_BUS_ADDRESS'] = self.started_with_answer(
+                ['dbus-daemon', '--session', '--nofork'], '--print-address=%d')
+            self.start([self.bus_launcher(), '--launch-immediately'])
+            self.start(['openbox', '--sm-disable'])
+            self.start_orca()
+        except BaseException:
+            self.stop()
+            raise
+        return self
+
+    def __exit__(self, *exception):
+        self.stop()
+
+    @staticmethod
+    def bus_launcher():
+        for folder in ('/usr/libexec', '/usr/lib/at-spi2-core'):
+            if os.access(os.path.join(folder, 'at-spi-bus-launcher'), os.X_OK):
+                return os.path.join(folder, 'at-spi-bus-launcher')
+        raise Failure('at-spi-bus-launcher not found')
+
+    def start_orca(self):
+        terminal, debug_log = pty.openpty()
+        tty.setraw(debug_log)
+
+        def listen():
+            pending = b''
+            while True:
+                try:
+                    data = os.read(terminal, 65536)
+                except OSError:
+                    return
+                if not data:
+                    return
+                *lines, pending = (pending + data).split(b'\n')
+                self.log.extend(line.decode('utf-8', 'replace') for line in lines)
+
+        threading.Thread(target=listen, daemon=True).start()
+        self.orca = self.start(['orca', '--debug-file=' + os.ttyname(debug_log)])
+        self.hear('Чтение с экрана включено')
+
+    def stop(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+        # Spawned by Orca's speech client, it names itself in the private runtime folder.
+        pid_file = os.path.join(self.runtime, 'speech-dispatcher', 'pid', 'speech-dispatcher.pid')
+        try:
+            with open(pid_file) as pid:
+                os.kill(int(pid.read()), signal.SIGTERM)
+        except (OSError, ValueError):
+            pass
+        self.processes.clear()
+
+    def spoken(self):
+        said = []
+        for line in list(self.log):
+            match = re.search(r"SPEECH OUTPUT: '(.*)'", line)
+            if match:
+                said.append(re.sub(r"'\s*\{.*$|' voice.*$", '', match.group(1)))
+        return said
+
+    def hear(self, *words, since=0):
+        """Waits until one utterance from since on holds all the words; returns the
+        index after it."""
+        deadline = time.monotonic() + HEARING_SECONDS
+        while time.monotonic() < deadline:
+            said = self.spoken()
+            for index in range(since, len(said)):
+                if all(word in said[index] for word in words):
+                    return index + 1
+            if self.orca.poll() is not None:
+                break
+            time.sleep(0.05)
+        raise Failure('Orca did not say «%s»; it said: %s'
+                      % (' … '.join(words), ' | '.join(self.spoken()[since:]) or 'nothing'))
+
+    def keys(self, *keys):
+        subprocess.run(['xdotool', 'key', '--delay', '80', *keys], env=self.env, check=True)
+
+    def type(self, text):
+        subprocess.run(['xdotool', 'type', '--delay', '80', text], env=self.env, check=True)
+
+    def program(self, path):
+        env = dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', QT_QPA_PLATFORM='xcb')
+        process = subprocess.Popen([path], env=env, stdin=subprocess.DEVNULL,
+                                   stdout=self.output, stderr=subprocess.STDOUT)
+        self.processes.append(process)
+        return process
+
+
+# Each step: the keys pressed ("; " between them and a text typed), then the words
+# one utterance after the last step's must hold.
+START_AND_TEST = [
+    ('', ['Ulvane', 'рамка']),
+    ('', ['Введите пароль (необязательно)', 'пароль.']),
+    ('Tab', ['Вперед >>', 'кнопка']),
+    ('space', []),
+    ('Tab', ['1. Какие основные внешние электромагнитные источники влияют на линии связи ?']),
+    ('', ['атмосферное электричество', 'флажок']),
+    ('Tab', ['промышленные электрические установки', 'флажок']),
+    ('shift+Tab shift+Tab', ['Вперед >>', 'кнопка']),
+    ('space', ['Тест не пройден']),
+    ('Return', ['Вперед >>', 'кнопка']),
+]
+
+# The workbook opens with the lightning study in front and its tab row focused.
+STUDIES = [
+    ('', ['Введите пароль (необязательно)', 'пароль.']),
+    ('type R2864', []),
+    ('Tab', ['Вперед >>', 'кнопка']),
+    ('space', ['Исследование грозостойкости электрического кабеля связи']),
+    ('Left', ['Исследование опасного влияния ЛЭП на электрический кабель связи']),
+    ('Tab', ['МКСБ 1х4']),
+    ('alt+Right alt+Right', ['Введены не все данные']),
+    # Keys go to the window only once it is active again.
+    ('Return', ['Ulvane', 'рамка']),
+    ('', ['Исследование опасного влияния ЛЭП на электрический кабель связи']),
+    ('Right', ['Исследование грозостойкости электрического кабеля связи']),
+    ('Tab', ['МКСБ 1х4']),
+    ('alt+Right Tab', ['1. Максимально допустимое импульсное напряжение на изоляции кабеля, В']),
+    ('type 3000', []),
+    ('Tab', ['2. Радиус кабеля по внешней поверхности металлических покровов, мм']),
+    ('type 10; Tab; type 150; Tab; type 500; Tab; type 36', []),
+    ('alt+Right Tab', ['Кабель в шланге', 'флажок']),
+    ('Tab', ['316545454545455']),
+    ('', ['Ожидается N=', 'только для чтения']),
+]
+
+
+def run_steps(desktop, program, steps):
+    heard = len(desktop.spoken())
+    application = desktop.program(program)
+    try:
+        for keys, words in steps:
+            for action in filter(None, keys.split('; ')):
+                if action.startswith('type '):
+                    desktop.type(action[5:])
+                else:
+                    desktop.keys(*action.split())
+            if words:
+                heard = desktop.hear(*words, since=heard)
+    finally:
+        application.terminate()
+        application.wait(5)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument('program')
+    parser.add_argument('--transcript')
+    arguments = parser.parse_args()
+    for tool in ('orca', 'Xvfb', 'openbox', 'xdotool', 'dbus-daemon', 'speech-dispatcher'):
+        if not shutil.which(tool):
+            print('%s is missing: tools/install-dependencies installs it' % tool)
+            return 1
+    desktop = Desktop()
+    failure = None
+    try:
+        with desktop:
+            for steps in (START_AND_TEST, STUDIES):
+                run_steps(desktop, os.path.abspath(arguments.program), steps)
+    except Failure as error:
+        failure = error
+    finally:
+        if os.environ.get('ULVANE_ORCA_KEEP'):
+            with open(os.path.join(desktop.work, 'orca.log'), 'w') as out:
+                out.write('\n'.join(desktop.log))
+            print('kept', desktop.work)
+        else:
+            shutil.rmtree(desktop.work, ignore_errors=True)
+    transcript = '\n'.join(desktop.spoken())
+    if arguments.transcript:
+        with open(arguments.transcript, 'w') as out:
+            out.write(transcript + '\n')
+    if failure:
+        print('Orca said:\n' + transcript)
+        print('FAILED: %s' % failure)
+        return 1
+    print(transcript)
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
