@@ -55,14 +55,24 @@ unpack_qt_source() {
 # build_qt <source> <build> <prefix> <identity> <configure option>...: configures,
 # builds and installs Qt unless prefix holds a Qt of the same identity (what the
 # built Qt depends on: its options and the toolchain's content, not the path of the
-# checkout that built it).
+# checkout that built it). Where patches are swapped in place in the source,
+# qt_source_identity names them: a Qt of the same identity but other patches is built
+# again without configuring (minutes less), ninja building only what they touch.
 build_qt() {
     local source=$1 build=$2 prefix=$3 identity=$4
     shift 4
-    local stamp=$prefix/.ulvane-configure
+    local stamp=$prefix/.ulvane-configure sources=$prefix/.ulvane-sources
     if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$identity" ]; then
-        echo "reusing $prefix"
-        return
+        if [ "$(cat "$sources" 2>/dev/null)" = "${qt_source_identity:-}" ]; then
+            echo "reusing $prefix"
+            return
+        fi
+        if [ -f "$build/CMakeCache.txt" ]; then
+            "${heavy[@]}" cmake --build "$build" -j "$jobs"
+            cmake --install "$build" >/dev/null
+            printf '%s\n' "${qt_source_identity:-}" >"$sources"
+            return
+        fi
     fi
     # A fresh cache, so no option of an earlier configure lingers; ninja still
     # rebuilds only what the options change.
@@ -71,4 +81,5 @@ build_qt() {
     "${heavy[@]}" cmake --build "$build" -j "$jobs"
     cmake --install "$build" >/dev/null
     printf '%s\n' "$identity" >"$stamp"
+    printf '%s\n' "${qt_source_identity:-}" >"$sources"
 }
