@@ -121,6 +121,11 @@ class Desktop:
                 *lines, pending = (pending + data).split(b'\n')
                 self.log.extend(line.decode('utf-8', 'replace') for line in lines)
 
+        # Orca runs once per user and quits at once beside another one, saying nothing.
+        others = subprocess.run(['pgrep', '-u', str(os.getuid()), '-x', 'orca'], capture_output=True, text=True)
+        if others.stdout.split():
+            raise Failure('another Orca runs for this user (process %s); close it first'
+                          % ', '.join(others.stdout.split()))
         threading.Thread(target=listen, daemon=True).start()
         self.orca = self.start(['orca', '--debug-file=' + os.ttyname(debug_log)])
         self.hear('Чтение с экрана включено')
