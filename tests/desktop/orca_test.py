@@ -241,21 +241,14 @@ def run_steps(desktop, program, steps):
         application.wait(5)
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('program')
-    parser.add_argument('--transcript')
-    arguments = parser.parse_args()
-    for tool in ('orca', 'Xvfb', 'openbox', 'xdotool', 'dbus-daemon', 'speech-dispatcher'):
-        if not shutil.which(tool):
-            print('%s is missing: tools/install-dependencies installs it' % tool)
-            return 1
-    desktop = Desktop()
+def listen(desktop, walk, transcript_path=None):
+    """Runs walk() with Orca listening on the desktop, which it leaves stopped; keeps
+    Orca's whole log with ULVANE_ORCA_KEEP set, prints what Orca said and returns the
+    exit status."""
     failure = None
     try:
         with desktop:
-            for steps in (START_AND_TEST, STUDIES):
-                run_steps(desktop, os.path.abspath(arguments.program), steps)
+            walk()
     except Failure as error:
         failure = error
     finally:
@@ -266,8 +259,8 @@ def main():
         else:
             shutil.rmtree(desktop.work, ignore_errors=True)
     transcript = '\n'.join(desktop.spoken())
-    if arguments.transcript:
-        with open(arguments.transcript, 'w') as out:
+    if transcript_path:
+        with open(transcript_path, 'w') as out:
             out.write(transcript + '\n')
     if failure:
         print('Orca said:\n' + transcript)
@@ -275,6 +268,31 @@ def main():
         return 1
     print(transcript)
     return 0
+
+
+def missing_tool(*tools):
+    """Says which tool is missing, if one is."""
+    for tool in ('orca', 'Xvfb', 'openbox', 'xdotool', 'dbus-daemon', 'speech-dispatcher', *tools):
+        if not shutil.which(tool):
+            print('%s is missing: tools/install-dependencies installs it' % tool)
+            return True
+    return False
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument('program')
+    parser.add_argument('--transcript')
+    arguments = parser.parse_args()
+    if missing_tool():
+        return 1
+    desktop = Desktop()
+
+    def walk():
+        for steps in (START_AND_TEST, STUDIES):
+            run_steps(desktop, os.path.abspath(arguments.program), steps)
+
+    return listen(desktop, walk, arguments.transcript)
 
 
 if __name__ == '__main__':

@@ -195,41 +195,23 @@ def main():
     parser.add_argument('site')
     parser.add_argument('--transcript')
     arguments = parser.parse_args()
-    for tool in ('orca', 'chromium', 'Xvfb', 'openbox', 'xdotool', 'dbus-daemon', 'speech-dispatcher'):
-        if not shutil.which(tool):
-            print('%s is missing: tools/install-dependencies installs it' % tool)
-            return 1
+    if orca_test.missing_tool('chromium'):
+        return 1
     if not os.path.isfile(os.path.join(arguments.site, 'index.html')):
         print('no index.html in %s' % arguments.site)
         return 1
     server = served(os.path.abspath(arguments.site))
     url = 'http://127.0.0.1:%d/' % server.server_address[1]
     browser = Browser()
-    failure = None
-    try:
-        with browser:
+
+    def walk():
+        try:
             for steps in (START_AND_TEST, STUDIES):
                 run_steps(browser, url, steps)
-    except Failure as error:
-        failure = error
-    finally:
-        server.shutdown()
-        if os.environ.get('ULVANE_ORCA_KEEP'):
-            with open(os.path.join(browser.work, 'orca.log'), 'w') as out:
-                out.write('\n'.join(browser.log))
-            print('kept', browser.work)
-        else:
-            shutil.rmtree(browser.work, ignore_errors=True)
-    transcript = '\n'.join(browser.spoken())
-    if arguments.transcript:
-        with open(arguments.transcript, 'w') as out:
-            out.write(transcript + '\n')
-    if failure:
-        print('Orca said:\n' + transcript)
-        print('FAILED: %s' % failure)
-        return 1
-    print(transcript)
-    return 0
+        finally:
+            server.shutdown()
+
+    return orca_test.listen(browser, walk, arguments.transcript)
 
 
 if __name__ == '__main__':
