@@ -171,6 +171,14 @@ class Desktop:
         raise Failure('Orca did not say «%s»; it said: %s'
                       % (' … '.join(words), ' | '.join(self.spoken()[since:]) or 'nothing'))
 
+    def act(self, keys):
+        """Keys as a step names them: "Tab; Tab; type R2864; alt+Right"."""
+        for action in filter(None, keys.split('; ')):
+            if action.startswith('type '):
+                self.type(action[5:])
+            else:
+                self.keys(*action.split())
+
     def keys(self, *keys):
         subprocess.run(['xdotool', 'key', '--delay', '80', *keys], env=self.env, check=True)
 
@@ -229,11 +237,7 @@ def run_steps(desktop, program, steps):
     application = desktop.program(program)
     try:
         for keys, words in steps:
-            for action in filter(None, keys.split('; ')):
-                if action.startswith('type '):
-                    desktop.type(action[5:])
-                else:
-                    desktop.keys(*action.split())
+            desktop.act(keys)
             if words:
                 heard = desktop.hear(*words, since=heard)
     finally:

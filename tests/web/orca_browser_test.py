@@ -177,11 +177,7 @@ def run_steps(browser, url, steps):
                 heard = read_down_to(browser, words, heard)
                 continue
             settle(browser)
-            for action in filter(None, keys.split('; ')):
-                if action.startswith('type '):
-                    browser.type(action[5:])
-                else:
-                    browser.keys(*action.split())
+            browser.act(keys)
             if words:
                 heard = browser.hear(*words, since=heard)
     finally:
