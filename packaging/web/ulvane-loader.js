@@ -138,6 +138,13 @@
         // Qt takes the screen's size from its element, so it is shown before Qt starts.
         status.style.display = 'none';
         screen.style.display = 'block';
+        // A screen reader has to hear the status go before the program's first focus:
+        // told both at once, it took the code box for the place the status left and
+        // did not announce it. A hidden tab draws no frames, hence the time limit.
+        await new Promise(shown => {
+            requestAnimationFrame(() => setTimeout(shown));
+            setTimeout(shown, 100);
+        });
         await window[program + '_entry']({
             qtContainerElements: [screen],
             instantiateWasm(imports, done) {

@@ -82,7 +82,7 @@ function elements() {
 async function load({ serve = servers['files as they are'], chunk = 100, unpacks = 'gzip', dataset = loaderDataset(),
                       webAssembly = true, scriptFails = false, fetchFails = null } = {}) {
     const page = elements();
-    const seen = { fetched: [], compiled: [], started: 0, entry: null, revoked: [] };
+    const seen = { fetched: [], compiled: [], started: 0, entry: null, revoked: [], frames: [] };
     const blobs = new Map();
     let done = false;
 
@@ -135,6 +135,12 @@ async function load({ serve = servers['files as they are'], chunk = 100, unpacks
                 throw new TypeError(fetchFails);
             return response(url);
         },
+        // A frame shows the page as it stands when the frame comes.
+        requestAnimationFrame: callback => setImmediate(() => {
+            seen.frames.push(page.status.style.display);
+            callback(0);
+        }),
+        setTimeout,
         ReadableStream,
         TransformStream,
         Response,
@@ -156,6 +162,7 @@ async function load({ serve = servers['files as they are'], chunk = 100, unpacks
         ulvaneTest: {
             entry: async config => {
                 seen.entry = config;
+                seen.framesBeforeEntry = [...seen.frames];
                 await new Promise(resolve => config.instantiateWasm({ env: {} }, (instance, module) => {
                     seen.instantiated = { instance, module };
                     resolve();
@@ -231,6 +238,7 @@ test('the script runs from a blob, then the program starts in the screen element
         assert.equal(seen.entry.qtContainerElements.length, 1);
         assert.equal(seen.entry.qtContainerElements[0], page.screen);
         assert.deepEqual([page.status.style.display, page.screen.style.display], ['none', 'block']);
+        assert.deepEqual(seen.framesBeforeEntry, ['none'], 'a frame shows the status gone before the program starts');
         assert.equal(seen.started, 1);
     }
 });
