@@ -180,7 +180,16 @@ class Desktop:
                 self.keys(*action.split())
 
     def keys(self, *keys):
-        subprocess.run(['xdotool', 'key', '--delay', '80', *keys], env=self.env, check=True)
+        """Presses each key or chord as a person does: a chord's modifier first and let
+        go of last. xdotool's own "key alt+Right" lets go of Alt first, and Orca then
+        took the lone → for its reading caret and ignored what the key did."""
+        command = []
+        for key in keys:
+            parts = key.split('+')
+            command += [word for part in parts for word in ('keydown', part)]
+            command += [word for part in reversed(parts) for word in ('keyup', part)]
+            command += ['sleep', '0.08']
+        subprocess.run(['xdotool', *command], env=self.env, check=True)
 
     def type(self, text):
         subprocess.run(['xdotool', 'type', '--delay', '80', text], env=self.env, check=True)
