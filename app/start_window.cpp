@@ -84,8 +84,10 @@ void StartWindow::onCommand1Clicked()
         handOverToWorkbook(WayIn::AccessCode);
         return;
     }
-    m_startPage->hide();
+    // The test page shows first: the focus, leaving the hidden button, goes on to its
+    // first answer, where a screen reader then starts, rather than to no control.
     m_testPage->show();
+    m_startPage->hide();
 }
 
 void StartWindow::handOverToWorkbook(WayIn way)

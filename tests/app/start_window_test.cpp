@@ -49,6 +49,12 @@ TEST_F(StartWindowTest, OnlyTheExactCodeSkipsTheTest)
     restart();
     act("type Text1 R2");
     EXPECT_EQ(seen("Text1"), "Text1 «**»");
+
+    // The test page opens with the focus on its first answer.
+    restart();
+    act("key Tab; key Space");
+    const QWidget *focused = QApplication::focusWidget();
+    EXPECT_EQ(focused ? focused->objectName() : QString(), "Check1");
 }
 
 TEST_F(StartWindowTest, PassesExactlyOnTheKeyIgnoringQuestionFive)
