@@ -67,7 +67,8 @@ class Desktop:
     def start(self, args, **options):
         options.setdefault('stdout', self.output)
         options.setdefault('stderr', subprocess.STDOUT)
-        process = subprocess.Popen(args, env=self.env, stdin=subprocess.DEVNULL, **options)
+        options.setdefault('env', self.env)
+        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, **options)
         self.processes.append(process)
         return process
 
@@ -127,8 +128,21 @@ class Desktop:
             raise Failure('another Orca runs for this user (process %s); close it first'
                           % ', '.join(others.stdout.split()))
         threading.Thread(target=listen, daemon=True).start()
-        self.orca = self.start(['orca', '--debug-file=' + os.ttyname(debug_log)])
+        self.orca = self.start(['orca', '--debug-file=' + os.ttyname(debug_log)], env=self.russian())
         self.hear('Чтение с экрана включено')
+
+    def russian(self):
+        """Orca's surroundings in a Russian locale of the test's own: under C.UTF-8
+        with LANGUAGE=ru, Orca in Debian 13 said its own words in English."""
+        folder = os.path.join(self.work, 'locales')
+        os.makedirs(folder)
+        # Warnings about the locale's sources also end in status 1; the folder tells.
+        made = subprocess.run(['localedef', '-i', 'ru_RU', '-f', 'UTF-8', os.path.join(folder, 'ru_RU.UTF-8')],
+                              capture_output=True, text=True)
+        if not os.path.isdir(os.path.join(folder, 'ru_RU.UTF-8')):
+            raise Failure('localedef made no ru_RU.UTF-8 (the package locales has its sources): '
+                          + made.stderr.strip())
+        return dict(self.env, LOCPATH=folder, LANG='ru_RU.UTF-8')
 
     def stop(self):
         for process in reversed(self.processes):
