@@ -35,13 +35,13 @@ protected:
     void SetUp() override { restart(); }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
-    // A step of a page flow: its actions, then the controls the student sees and the
-    // messages said.
+    // A step of a page flow: its actions, then the controls the student sees and what
+    // was said: a message shown, or what the platform was told, never both at once.
     struct Step {
         const char *name;
         QString actions;
         QString seen;
-        QString messages;
+        QString said;
     };
 
     // One walk through the pages, each step acting where the last one left off.
@@ -50,7 +50,7 @@ protected:
         for (const Step &step : steps) {
             act(step.actions);
             EXPECT_EQ(seen(controls), step.seen) << step.name;
-            EXPECT_EQ(messages.take(), step.messages) << step.name;
+            EXPECT_EQ(messages.take() + platform.take(), step.said) << step.name;
         }
     }
 
