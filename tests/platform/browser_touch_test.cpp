@@ -53,8 +53,6 @@ protected:
 
     void TearDown() override { QGuiApplication::styleHints()->setMousePressAndHoldInterval(-1); }
 
-    QPoint centreOf(QWidget *widget) const { return widget->mapTo(&window, widget->rect().center()); }
-
     // A finger's tap as Qt delivers it in the browser: a press, then, where Qt takes
     // it for the second tap of two, a double click, and the release.
     void tap(QWidget *widget, bool takenForSecond)
@@ -99,7 +97,7 @@ TEST_F(TouchTest, AHeldFingerOpensTheContextMenu)
     };
     for (const auto &c : cases) {
         other->menus = 0;
-        const QPoint at = centreOf(other);
+        const QPoint at = other->mapTo(&window, other->rect().center());
         QTest::touchEvent(&window, finger).press(0, at, &window);
         if (c.moved != QPoint())
             QTest::touchEvent(&window, finger).move(0, at + c.moved, &window);
