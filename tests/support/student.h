@@ -3,7 +3,6 @@
 #include "support/scripted_student.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -51,31 +50,6 @@ protected:
             act(step.actions);
             EXPECT_EQ(seen(controls), step.seen) << step.name;
             EXPECT_EQ(messages.take() + platform.take(), step.said) << step.name;
-        }
-    }
-
-    // Actions on a workbook tab, and the controls the student then sees, with no
-    // message; a comma after a digit stands for the user's decimal separator.
-    struct ResultCase {
-        QString actions;
-        QString seen;
-    };
-
-    // Each case in a fresh program with the tab in front, its actions put into the
-    // script's "%1", in the C locale and then in a Russian one, which stays set.
-    void expectInBothLocales(int tab, const QString &script, const QString &controls,
-                             std::span<const ResultCase> cases)
-    {
-        static const QRegularExpression decimalComma(QStringLiteral("(\\d),"));
-        for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::Russian, QLocale::Russia)}) {
-            QLocale::setDefault(locale);
-            for (const ResultCase &c : cases) {
-                restart();
-                openWorkbook(tab);
-                act(script.arg(c.actions));
-                const QString expected = QString(c.seen).replace(decimalComma, "\\1" + locale.decimalPoint());
-                EXPECT_EQ(seen(controls) + messages.take(), expected) << c.actions << " in " << locale.name();
-            }
         }
     }
 };
