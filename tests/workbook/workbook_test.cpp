@@ -104,8 +104,7 @@ TEST_F(InfluenceTabTest, LeavingABoxChecksItsRange)
     EXPECT_EQ(messages.take(), "");
 }
 
-// One walk through the pages, each row acting on where the last one left off, with a
-// decimal point; the rows 6 and 7 of a cable in a hose count only while it is.
+// The lightning tab's walk, with a decimal point; rows 6 and 7 count only for a cable in a hose.
 TEST_F(LightningTabTest, PageFlow)
 {
     const QString choice = "Frame5 Label126 «1. Выберите тип кабеля» Label141 off «<< Назад» Label79 «Вперед >>»";
