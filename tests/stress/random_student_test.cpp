@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QRegularExpression>
 
 #include <cmath>

@@ -196,13 +196,18 @@ public:
         return parts.join(u' ');
     }
 
-    // The order Tab takes through the open window, then every named control and every
-    // unnamed line or frame in the order it was built, one line each: its place,
-    // whether it shows, its text, mask, font, a label too low for its lines, own
-    // colours and how a screen reader names it.
+    // The open window as a screen reader names it, the order Tab takes through it,
+    // then every named control and every unnamed line or frame in the order it was
+    // built, one line each: its place, whether it shows, its text, mask, font, a label
+    // too low for its lines, own colours and how a screen reader names it. A screen
+    // reader takes the nearest window around the focus for the window the student is
+    // in, so anything inside that looks like one is listed too.
     QStringList described() const
     {
-        QStringList lines{window()->objectName() + " «" + window()->windowTitle() + "»"};
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(window());
+        QStringList lines{QStringLiteral("%1 «%2» role %3")
+                              .arg(window()->objectName(), spoken->text(QAccessible::Name))
+                              .arg(int(spoken->role()))};
         QStringList tabOrder;
         for (QWidget *control = window()->nextInFocusChain(); control != window(); control = control->nextInFocusChain()) {
             if (isNamedControl(control) && control->focusPolicy() & Qt::TabFocus)
@@ -210,6 +215,9 @@ public:
         }
         lines.append("Tab: " + tabOrder.join(u' '));
         for (QWidget *control : window()->findChildren<QWidget *>()) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            if (accessible->role() == QAccessible::Window || accessible->role() == QAccessible::Border)
+                lines.append(control->objectName() + " looks like a window");
             if (!isNamedControl(control) && !isUnnamedFrame(control))
                 continue;
             const QString name = isNamedControl(control)
@@ -250,7 +258,6 @@ public:
             if (qobject_cast<QLabel *>(control) || qobject_cast<QLineEdit *>(control)
                 || qobject_cast<QAbstractButton *>(control))
                 line += " «" + (text = shown(control->objectName())) + "»";
-            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
             line += QStringLiteral(" role %1").arg(int(accessible->role()));
             if (const QString spoken = accessible->text(QAccessible::Name); spoken != text)
                 line += " named «" + spoken + "»";

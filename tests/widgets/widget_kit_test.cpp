@@ -1,20 +1,15 @@
 #include "widgets/fonts.h"
-#include "widgets/masked_box.h"
 #include "widgets/message_box.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace ulvane {
 namespace {
@@ -30,28 +25,6 @@ TEST(ModalMessageBox, ShowsTheSentenceWithOneOkButtonUnderTheProgramsName)
     });
     ModalMessageBox().show(nullptr, QStringLiteral("Тест не пройден"));
     EXPECT_EQ(seen, QStringLiteral("Ulvane|Тест не пройден|0|1"));
-}
-
-// The right-click menu speaks Russian, and its actions edit a masked box as keys do.
-TEST(MaskedBox, ContextMenuIsRussianAndWorks)
-{
-    MaskedBox box(QStringLiteral("#.##"));
-    auto run = [&box](int action) {
-        const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
-        QStringList captions;
-        for (QAction *item : menu->actions())
-            captions.append(item->text().section(u'\t', 0, 0).remove(u'&'));
-        if (action >= 0)
-            menu->actions().at(action)->trigger();
-        return captions.join(u',');
-    };
-    EXPECT_EQ(run(-1), "Отменить действие,Повторить действие,,Вырезать,Копировать,Вставить,Удалить,,Выделить всё");
-    QApplication::clipboard()->setText(QStringLiteral("725"));
-    run(5);
-    EXPECT_EQ(box.displayText(), "7.25");
-    box.selectAll();
-    run(6);
-    EXPECT_EQ(box.displayText(), "*.**");
 }
 
 // No text falls back to a font of other metrics or a smaller or larger size: each face

@@ -1,13 +1,22 @@
 #include "platform/browser_touch.h"
 #include "widgets/fonts.h"
 #include "widgets/link_label.h"
+#include "widgets/masked_box.h"
 
-#include <QContextMenuEvent>
-#include <QGuiApplication>
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QDirIterator>
+#include <QFile>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLoggingCategory>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointingDevice>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleHints>
 #include <QTest>
 
@@ -17,6 +26,94 @@
 
 namespace ulvane {
 namespace {
+
+QStringList said;
+
+void keepMessage(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    said << text;
+}
+
+// The widget tests start as the program does; a release build's console gets Qt's
+// warnings but none of its debug lines, of its own categories or plain ones.
+TEST(StartUpTest, ReleaseBuildsKeepDebugLinesOffTheConsole)
+{
+    said.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+    const QLoggingCategory pages("ulvane.pages");
+    qDebug("TODO: implement handleRadioButtonUpdate");
+    qCDebug(pages, "an element");
+    qWarning("a warning");
+    qCWarning(pages, "a warning of a category");
+    qCritical("an error");
+    qInstallMessageHandler(previous);
+#ifdef QT_NO_DEBUG
+    EXPECT_EQ(said, QStringList({"a warning", "a warning of a category", "an error"}));
+#else
+    EXPECT_EQ(said, QStringList({"TODO: implement handleRadioButtonUpdate", "an element", "a warning",
+                                 "a warning of a category", "an error"}));
+#endif
+}
+
+// The browser build's faces hold only the characters of platform/browser_characters.txt
+// (and that build checks each cut face has them all), so every text the program can
+// show must be made of them, or the browser draws empty boxes.
+QString readFile(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return QString::fromUtf8(file.readAll());
+}
+
+// The program's own texts (layout rows, messages, catalogue entries, conclusions)
+// are all string literals in its sources; between them they hold every character a
+// number is written with.
+QStringList programTexts()
+{
+    static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re"));
+    QStringList texts;
+    for (const char *folder : {"app", "platform", "widgets", "workbook", "calc"}) {
+        QDirIterator files(QStringLiteral(ULVANE_SOURCE_DIR "/") + QLatin1String(folder),
+                           {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files);
+        while (files.hasNext()) {
+            const QString source = readFile(files.next());
+            for (const QRegularExpressionMatch &match : literal.globalMatch(source))
+                texts << match.captured(1);
+        }
+    }
+    return texts;
+}
+
+// Qt's own texts that appear, in Russian as the program installs them: a box's
+// context menu and the message boxes' button.
+QStringList qtTexts()
+{
+    QStringList texts;
+    MaskedBox box(QStringLiteral("#.##"));
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    for (const QAction *action : menu->actions())
+        texts << action->text() << action->shortcut().toString(QKeySequence::NativeText);
+    const QMessageBox message(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
+    for (const QAbstractButton *button : message.buttons())
+        texts << button->text();
+    return texts;
+}
+
+TEST(BrowserFaces, HoldEveryCharacterOfEveryTextTheProgramShows)
+{
+    const QString characters = readFile(QStringLiteral(ULVANE_SOURCE_DIR "/platform/browser_characters.txt"));
+    const QStringList qt = qtTexts();
+    EXPECT_TRUE(qt.join(QString()).contains(QStringLiteral("Копировать")));
+    const QStringList texts = programTexts() + qt;
+    EXPECT_GT(texts.size(), 500);
+    for (const QString &text : texts) {
+        for (const QChar c : text) {
+            if (c.isPrint()) {
+                EXPECT_TRUE(characters.contains(c)) << QString(c).toStdString() << " in " << text.toStdString();
+            }
+        }
+    }
+}
 
 // A widget that takes presses, as a text box does, and counts the context menus
 // asked of it.
@@ -52,8 +149,6 @@ protected:
     }
 
     void TearDown() override { QGuiApplication::styleHints()->setMousePressAndHoldInterval(-1); }
-
-    QPoint centreOf(QWidget *widget) const { return widget->mapTo(&window, widget->rect().center()); }
 
     // A finger's tap as Qt delivers it in the browser: a press, then, where Qt takes
     // it for the second tap of two, a double click, and the release.
@@ -99,7 +194,7 @@ TEST_F(TouchTest, AHeldFingerOpensTheContextMenu)
     };
     for (const auto &c : cases) {
         other->menus = 0;
-        const QPoint at = centreOf(other);
+        const QPoint at = other->mapTo(&window, other->rect().center());
         QTest::touchEvent(&window, finger).press(0, at, &window);
         if (c.moved != QPoint())
             QTest::touchEvent(&window, finger).move(0, at + c.moved, &window);
