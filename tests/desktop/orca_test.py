@@ -89,7 +89,7 @@ class Desktop:
             self.env['DBUS_SESSION_BUS_ADDRESS'] = self.started_with_answer(
                 ['dbus-daemon', '--session', '--nofork'], '--print-address=%d')
             self.start([self.bus_launcher(), '--launch-immediately'])
-            self.start(['openbox', '--sm-disable'])
+            self.window_manager()
             self.start_orca()
         except BaseException:
             self.stop()
@@ -98,6 +98,19 @@ class Desktop:
 
     def __exit__(self, *exception):
         self.stop()
+
+    def window_manager(self):
+        """Starts openbox, which activates the program's window, the event Orca
+        first speaks on. Now and then it could not open the display Xvfb had just
+        named and quit at once; the test then heard nothing. It gets three tries."""
+        for _ in range(3):
+            openbox = self.start(['openbox', '--sm-disable'])
+            try:
+                openbox.wait(1)
+            except subprocess.TimeoutExpired:
+                return
+            self.processes.remove(openbox)
+        raise Failure('openbox could not open the display %s (servers.log)' % self.env['DISPLAY'])
 
     @staticmethod
     def bus_launcher():
